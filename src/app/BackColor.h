@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+#include <QColor>
+
+namespace terravia {
+
+// The main window's own background; the ex-situ verdicts tint it only while their message
+// is open.
+inline constexpr QColor NeutralBackColor(220, 220, 220);
+
+void SetBackColor(Wizard& wizard, const QColor& color);
+
+} // namespace terravia

@@ -1,0 +1,31 @@
+#include "app/Conclusions.h"
+
+#include "app/PromptConventions.h"
+
+namespace terravia {
+
+void ResetConclusions(Session& session) {
+    session.Conclusions.assign(ConclusionSlots + 1, QString());
+}
+
+void AppendConclusion(Wizard& wizard, const QString& line) {
+    Session& session = wizard.session;
+    if (session.ConclusionCount >= ConclusionCapacity) {
+        if (!session.CapacityReported) {
+            session.CapacityReported = true;
+            ShowMessage(wizard,
+                        QStringLiteral("The conclusions list is full: no further lines can be "
+                                       "added. The lines collected so far are kept and written "
+                                       "to the conclusions file. \"Clear all\" empties the list."),
+                        QStringLiteral("Conclusions full"));
+        }
+        return;
+    }
+    ++session.ConclusionCount;
+    const auto slot = static_cast<std::size_t>(session.ConclusionCount);
+    if (session.Conclusions.size() <= slot)
+        session.Conclusions.resize(slot + 1);
+    session.Conclusions[slot] = line;
+}
+
+} // namespace terravia

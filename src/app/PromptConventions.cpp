@@ -1,0 +1,28 @@
+#include "app/PromptConventions.h"
+
+#include "app/ReadNumber.h"
+
+namespace terravia {
+
+Answer AskYesNo(Wizard& wizard, const QString& question) {
+    return wizard.prompts.askYesNo(InformationRequired, question) ? Answer::Yes : Answer::No;
+}
+
+void ShowMessage(Wizard& wizard, const QString& text, const QString& title) {
+    wizard.prompts.showMessage(title, text);
+}
+
+double AskPositiveNumber(Wizard& wizard, const QString& prompt, const QString& title,
+                         const QString& rejection) {
+    for (;;) {
+        const QString reply = wizard.prompts.askText(title, prompt).value_or(QString());
+        if (!reply.isEmpty()) {
+            const double value = ReadNumber(reply);
+            if (value > 0)
+                return value;
+        }
+        ShowMessage(wizard, rejection, InformationRequired);
+    }
+}
+
+} // namespace terravia

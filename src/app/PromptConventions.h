@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+#include <cstdint>
+
+namespace terravia {
+
+// The title of every question and of every rejected input.
+inline const QString InformationRequired = QStringLiteral("Information required");
+
+// The platform's answer codes, kept so that an answer can only ever be one of the two.
+enum class Answer : std::int16_t { Yes = 6, No = 7 };
+
+Answer AskYesNo(Wizard& wizard, const QString& question);
+void ShowMessage(Wizard& wizard, const QString& text, const QString& title);
+// Asks until the reply is non-empty and reads as a number greater than 0, showing the
+// rejection text after every refused reply. Cancel counts as an empty reply.
+double AskPositiveNumber(Wizard& wizard, const QString& prompt, const QString& title,
+                         const QString& rejection);
+
+} // namespace terravia

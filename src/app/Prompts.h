@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace terravia {
+
+// Every modal box of the wizard, and the save-location dialog, goes through this seam, so
+// that a whole run can be driven by a script in tests. The main window implements it with
+// real boxes (QtPrompts).
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // A question with the buttons Yes and No; true means Yes.
+    virtual bool askYesNo(const QString& title, const QString& text) = 0;
+    // A message with an OK button only.
+    virtual void showMessage(const QString& title, const QString& text) = 0;
+    // A single-line input box with an empty default; no value when it was cancelled.
+    virtual std::optional<QString> askText(const QString& title, const QString& prompt) = 0;
+    // The save-location dialog under the given caption; the chosen path when OK was
+    // clicked, no value when the dialog was closed otherwise.
+    virtual std::optional<QString> askSaveLocation(const QString& caption) = 0;
+};
+
+} // namespace terravia

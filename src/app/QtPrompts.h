@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/Prompts.h"
+
+class QWidget;
+
+namespace terravia {
+
+// The prompts as real modal boxes: message boxes without an icon and with exactly the
+// buttons asked for, input boxes with OK and Cancel, and the save-location dialog.
+class QtPrompts : public Prompts {
+public:
+    explicit QtPrompts(QWidget* owner)
+        : owner_(owner) {}
+
+    bool askYesNo(const QString& title, const QString& text) override;
+    void showMessage(const QString& title, const QString& text) override;
+    std::optional<QString> askText(const QString& title, const QString& prompt) override;
+    std::optional<QString> askSaveLocation(const QString& caption) override;
+
+private:
+    QWidget* owner_;
+};
+
+} // namespace terravia

@@ -1,0 +1,21 @@
+#include "app/Session.h"
+
+#include "app/Conclusions.h"
+
+namespace terravia {
+
+void ResetSession(Session& session) {
+    session.Tonnage = 0;
+    session.CocName.clear();
+    session.CocGroup = 0;
+    session.LandUseName.clear();
+    session.Medium.clear();
+    session.ExSituValid = False;
+    ResetConclusions(session);
+    session.BulkDensity = 0;
+    session.SoilPh = 0;
+    session.ConclusionCount = 0;
+    session.CapacityReported = false;
+}
+
+} // namespace terravia

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+namespace terravia {
+
+// Puts the window into its start stage and empties the session.
+void StartUp(Wizard& wizard);
+// "Clear all": start-up without setting the background colour again.
+void ClearAll(Wizard& wizard);
+
+} // namespace terravia

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/Prompts.h"
+#include "app/Session.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace terravia {
+
+// The controls of the main window that the wizard's procedures drive.
+struct MainControls {
+    QWidget* Form1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QComboBox* Combo3 = nullptr;
+    QLineEdit* Text1 = nullptr;
+};
+
+// What every procedure of the wizard works on: the one session, the prompts and the
+// main window's controls.
+struct Wizard {
+    Session& session;
+    Prompts& prompts;
+    MainControls controls;
+};
+
+} // namespace terravia

@@ -1,0 +1,37 @@
+#include "ranking/RankTechnologies.h"
+
+#include "ranking/Catalogue.h"
+#include "ranking/CocGroups.h"
+
+namespace terravia {
+namespace {
+
+// Nothing of an earlier run may carry over into this one's tables.
+void CreateWorkingTables(Session& session) {
+    session.ScreeningMatrix = {};
+    session.CriterionScores = {};
+    session.RankingScores = {};
+    session.TechnologyNames = {};
+}
+
+void FillTechnologyNames(Session& session) {
+    for (int t = 1; t <= TechnologyCount; ++t) {
+        const auto row = static_cast<std::size_t>(t);
+        session.TechnologyNames[row] = DisplayText(t);
+        session.ScreeningMatrix[row][1] = 0;
+        session.ScreeningMatrix[row][2] = 0;
+        session.ScreeningMatrix[row][3] = 0;
+    }
+}
+
+} // namespace
+
+void RankTechnologies(Wizard& wizard) {
+    Session& session = wizard.session;
+    session.CapacityReported = false;
+    CreateWorkingTables(session);
+    FillTechnologyNames(session);
+    session.CocGroup = CocGroupOf(session.CocName, session.CocGroup);
+}
+
+} // namespace terravia

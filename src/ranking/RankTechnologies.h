@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+namespace terravia {
+
+// Screens, scores and ranks the 64 technologies for the chosen COC group, appends the
+// ranked reports and leads the run on through the assessments to the conclusions file.
+void RankTechnologies(Wizard& wizard);
+
+} // namespace terravia

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+namespace terravia {
+
+// The two questions every run of the analysis begins with. Their answers are stored in the
+// session and read by no later stage.
+void AskTonnage(Wizard& wizard);
+void AskMedium(Wizard& wizard);
+
+} // namespace terravia

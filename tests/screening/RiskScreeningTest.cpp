@@ -1,0 +1,114 @@
+#include "app/Form1.h"
+#include "support/Runs.h"
+#include "support/TestMain.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+using namespace terravia;
+using namespace terravia::test;
+
+namespace {
+
+const QString Questions[] = {
+    QStringLiteral("Has the site history been established?"),
+    QStringLiteral("Has a potential risk been identified during the risk assessment?"),
+    QStringLiteral("Has an exposure risk been identified during the generic risk assessment?"),
+    QStringLiteral(
+        "Has an exposure risk been identified during the site specific risk assessment?"),
+    QStringLiteral("Is there exceedence by COCs of screening values (SSAC)?"),
+};
+
+Step NoFurtherAction() {
+    return Message(QStringLiteral("No further action"),
+                   QStringLiteral("No further action is required"));
+}
+
+bool IsModeChoice(QWidget& form) {
+    QComboBox* combo = List(form, "Combo1");
+    auto* command2 = form.findChild<QPushButton*>(QStringLiteral("Command2"));
+    return combo->isVisible() && combo->isEnabled() && combo->count() == 2 &&
+           combo->itemText(0) == QStringLiteral("Define chemicals of concern (COCs)") &&
+           combo->itemText(1) == QStringLiteral("Define historical land use") &&
+           combo->currentText().isEmpty() && command2->isVisible() && command2->isEnabled();
+}
+
+bool IsStartStage(QWidget& form) {
+    return !List(form, "Combo1")->isVisible() && List(form, "Combo1")->count() == 0 &&
+           !form.findChild<QPushButton*>(QStringLiteral("Command2"))->isVisible() &&
+           form.findChild<QPushButton*>(QStringLiteral("Command1"))->isVisible();
+}
+
+} // namespace
+
+class RiskScreeningTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyPath_data();
+    void everyPath();
+    void readyAgainAfterNoFurtherAction();
+    void screeningAgainWithoutClearAllDoublesTheModes();
+};
+
+void RiskScreeningTest::everyPath_data() {
+    // The answers to the questions in order; the screening must ask exactly these.
+    QTest::addColumn<QString>("answers");
+    QTest::addColumn<bool>("callsForAction");
+    QTest::newRow("site history") << "Y" << true;
+    QTest::newRow("no potential risk") << "NN" << false;
+    QTest::newRow("no generic exposure") << "NYN" << false;
+    QTest::newRow("no site specific exposure") << "NYYN" << false;
+    QTest::newRow("no exceedence") << "NYYYN" << false;
+    QTest::newRow("every risk confirmed") << "NYYYY" << true;
+}
+
+void RiskScreeningTest::everyPath() {
+    QFETCH(QString, answers);
+    QFETCH(bool, callsForAction);
+    ScriptedPrompts script;
+    for (qsizetype i = 0; i < answers.size(); ++i)
+        script.add(answers[i] == u'Y' ? Yes(Questions[i]) : No(Questions[i]));
+    if (!callsForAction)
+        script.add(NoFurtherAction());
+    Form1 form(&script);
+    form.show();
+    Click(form, "Command1");
+    VERIFY_SCRIPT(script);
+    QCOMPARE(IsModeChoice(form), callsForAction);
+    QCOMPARE(IsStartStage(form), !callsForAction);
+    QCOMPARE(form.session().ConclusionCount, 0);
+}
+
+void RiskScreeningTest::readyAgainAfterNoFurtherAction() {
+    ScriptedPrompts script{No(Questions[0]),  No(Questions[1]),  NoFurtherAction(),
+                           No(Questions[0]),  Yes(Questions[1]), Yes(Questions[2]),
+                           Yes(Questions[3]), Yes(Questions[4])};
+    Form1 form(&script);
+    form.show();
+    Click(form, "Command1");
+    QVERIFY(IsStartStage(form));
+    Click(form, "Command1");
+    QVERIFY(IsModeChoice(form));
+    VERIFY_SCRIPT(script);
+}
+
+void RiskScreeningTest::screeningAgainWithoutClearAllDoublesTheModes() {
+    ScriptedPrompts script{Yes(Questions[0]), Yes(Questions[0])};
+    Form1 form(&script);
+    form.show();
+    Click(form, "Command1");
+    // The covered "Ready" is still enabled and reachable from the keyboard.
+    auto* ready = form.findChild<QPushButton*>(QStringLiteral("Command1"));
+    QVERIFY(ready->isVisible() && ready->isEnabled());
+    Click(form, "Command1");
+    QComboBox* combo = List(form, "Combo1");
+    QCOMPARE(combo->count(), 4);
+    QCOMPARE(combo->itemText(2), QStringLiteral("Define chemicals of concern (COCs)"));
+    QCOMPARE(combo->itemText(3), QStringLiteral("Define historical land use"));
+    QCOMPARE(combo->currentText(), QString());
+    VERIFY_SCRIPT(script);
+}
+
+TERRAVIA_TEST_MAIN(RiskScreeningTest)
+#include "RiskScreeningTest.moc"

@@ -2,7 +2,9 @@
 #include "app/ReadNumber.h"
 #include "support/TestMain.h"
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 
 using namespace terravia;
@@ -17,6 +19,7 @@ private Q_SLOTS:
     void integerText();
     void doubleText_data();
     void doubleText();
+    void commaLocaleChangesNothing();
 };
 
 void NumbersTest::readNumber_data() {
@@ -129,6 +132,19 @@ void NumbersTest::doubleText() {
     QFETCH(double, value);
     QFETCH(QString, expected);
     QCOMPARE(DoubleText(value), expected);
+}
+
+void NumbersTest::commaLocaleChangesNothing() {
+    // QApplication has set the C library's locale from the environment.
+    std::array<char, 16> printed{};
+    std::snprintf(printed.data(), printed.size(), "%.1f", 1.5);
+    if (QByteArray(printed.data()) != "1,5")
+        QSKIP("not running under a comma-decimal locale (the test script runs it under one)");
+    QCOMPARE(DoubleText(1.5), QStringLiteral(" 1.5"));
+    QCOMPARE(DoubleText(1234567.25), QStringLiteral(" 1234567.25"));
+    QCOMPARE(DoubleText(1e-5), QStringLiteral(" 1E-05"));
+    QCOMPARE(ReadNumber(QStringLiteral("1.5")), 1.5);
+    QCOMPARE(ReadNumber(QStringLiteral("1,5")), 1.0);
 }
 
 TERRAVIA_TEST_MAIN(NumbersTest)

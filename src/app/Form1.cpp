@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/AccessibleLists.h"
 #include "app/QtPrompts.h"
 #include "app/StartUp.h"
 #include "screening/RiskScreening.h"
@@ -37,8 +38,10 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-QComboBox* MakeList(QWidget* parent, const char* name, bool editable) {
+QComboBox* MakeList(QWidget* parent, const char* name, const QString& chooses, bool editable) {
     auto* combo = MakeControl<QComboBox>(parent, name, TwipRect(2040, 240, 4215, 360));
+    // A screen reader names a list by what it chooses, never by its current entry.
+    combo->setAccessibleName(chooses);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
@@ -62,6 +65,7 @@ Form1::Form1(Prompts* prompts, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Terravia 1.0"));
     resize(Twips(12270), Twips(6150));
+    InstallAccessibleLists();
     CreateControls();
     ConnectControls();
     StartUp(wizard_);
@@ -75,17 +79,22 @@ void Form1::CreateControls() {
     // Created in tab order, which is also the stacking order the wizard relies on: each
     // newer button and list is drawn over the ones before it at the shared place.
     c.Command1 = MakeButton(this, "Command1", QStringLiteral("Ready"), 240);
-    c.Combo1 = MakeList(this, "Combo1", false);
+    c.Combo1 = MakeList(this, "Combo1", QStringLiteral("Selection mode"), false);
     c.Command2 = MakeButton(this, "Command2", QStringLiteral("COC or Land Use?"), 240);
-    c.Combo2 = MakeList(this, "Combo2", false);
+    c.Combo2 = MakeList(this, "Combo2", QStringLiteral("Historical land use"), false);
     c.Command3 = MakeButton(this, "Command3", QStringLiteral("Select land use"), 240);
-    c.Combo3 = MakeList(this, "Combo3", true);
+    c.Combo3 = MakeList(this, "Combo3", QStringLiteral("COC group"), true);
     c.Command4 = MakeButton(this, "Command4", QStringLiteral("Select COC"), 240);
     c.Command5 = MakeButton(this, "Command5", QStringLiteral("Clear all"), 840);
     c.Text1 = MakeControl<QLineEdit>(this, "Text1", TwipRect(2040, 840, 4215, 375));
+    c.Text1->setAccessibleName(QStringLiteral("Path of the conclusions file"));
     Picture1 = MakeControl<QLabel>(this, "Picture1", TwipRect(120, 2280, 12015, 3735));
     Picture1->setPixmap(QPixmap(QStringLiteral(":/picture1.bmp")));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture1->setAccessibleName(QStringLiteral("Illustration"));
+    Picture1->setAccessibleDescription(
+        QStringLiteral("Cross-section of a contaminated site: a treatment pile, a borehole and a "
+                       "contaminant plume above the ground water"));
 
     QWidget* order[] = {c.Command1, c.Combo1,   c.Command2, c.Combo2, c.Command3,
                         c.Combo3,   c.Command4, c.Command5, c.Text1,  Picture1};

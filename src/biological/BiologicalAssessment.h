@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+namespace terravia {
+
+// Microbial activity, pH and nutrient needs, co-contaminants, bioavailability, residual soil
+// and bulk density, each finding a conclusion line. Reads the SoilPh and BulkDensity that
+// AssessExSitu stored.
+void AssessBiological(Wizard& wizard);
+
+} // namespace terravia

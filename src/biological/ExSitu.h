@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+namespace terravia {
+
+// Whether ex-situ biological treatment is technically possible: a red, amber or green
+// verdict, shown in the main window's colour while its message is open. Sets ExSituValid at
+// an amber or green verdict and clears it at the start, so that it always follows this
+// call's own verdict. Stores SoilPh and BulkDensity once they are entered.
+void AssessExSitu(Wizard& wizard);
+
+} // namespace terravia

@@ -1,0 +1,11 @@
+#include "biological/Measurement.h"
+
+#include "app/PromptConventions.h"
+
+namespace terravia {
+
+double AskMeasurement(Wizard& wizard, const QString& prompt, const QString& title) {
+    return AskPositiveNumber(wizard, prompt, title, QStringLiteral("Please enter a value"));
+}
+
+} // namespace terravia

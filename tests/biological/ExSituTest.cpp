@@ -1,0 +1,343 @@
+#include "biological/ExSitu.h"
+
+#include "app/Form1.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestMain.h"
+
+#include <QPalette>
+
+using namespace terravia;
+using namespace terravia::test;
+
+namespace {
+
+using Steps = std::vector<Step>;
+
+const QString Info = QStringLiteral("Information required");
+const QString Recalcitrant = QStringLiteral("Is the material particularly recaltricent?");
+const QString PreTreatment = QStringLiteral("Can pre-treatment reduce the concentration?");
+const QString LowRespiration = QStringLiteral("Low respiration problem");
+const QString NotOption = QStringLiteral("Ex-situ is not a technical option");
+const QString AmberLine =
+    QStringLiteral("Ex-situ is a valid technical option, with an amber warning");
+const QString GreenLine = QStringLiteral("Ex-situ is a valid technical option, with a green light");
+
+const QString Hydrocarbons[] = {
+    QStringLiteral("Is the hydrocarbon light aliphatic/monoaromatic?"),
+    QStringLiteral("Is the hydrocarbon in the gasoline/paraffin/diesel range?"),
+    QStringLiteral("Is the hydrocarbon a manufactured gas plant residue?"),
+    QStringLiteral("Is the hydrocarbon bunker oil?"),
+    QStringLiteral("Is the hydrocarbon a heavy distillate/refinery waste?"),
+};
+
+enum Stage { Concentration, Hydrocarbon, Respiration, Ph, BulkDensity, WaterHolding, StageCount };
+
+struct NumericInput {
+    QString title;
+    QString prompt;
+    QString standardReply; // the gasoline-range green example
+};
+
+const NumericInput Inputs[StageCount] = {
+    {QStringLiteral("Concentration"), QStringLiteral("Enter the concentration of COCs (mg/kg)"),
+     QStringLiteral("500")},
+    {},
+    {QStringLiteral("Respiration rate"),
+     QStringLiteral("Enter the matrix respiration rate (mg CO2 per gram dry weight soil per day)"),
+     QStringLiteral("0.5")},
+    {QStringLiteral("Soil pH"), QStringLiteral("Enter the soil pH"), QStringLiteral("7")},
+    {QStringLiteral("Bulk density"), QStringLiteral("Enter the soil bulk density"),
+     QStringLiteral("1.2")},
+    {QStringLiteral("Water holding capacity"),
+     QStringLiteral("Enter the water holding capacity (g water per 100g soil to bring to field "
+                    "capacity)"),
+     QStringLiteral("30")},
+};
+
+Step Reply(int stage, const QString& reply) {
+    return Input(Inputs[stage].title, Inputs[stage].prompt, reply);
+}
+
+// The hydrocarbon series answered Yes at `chosen`, after `rounds` rounds of five No answers.
+Steps HydrocarbonSeries(int chosen, int rounds = 0) {
+    Steps steps;
+    for (int round = 0; round < rounds; ++round) {
+        for (const QString& question : Hydrocarbons)
+            steps.push_back(No(question));
+        steps.push_back(Message(Info, QStringLiteral("One of these options must be selected")));
+    }
+    for (int i = 0; i < chosen; ++i)
+        steps.push_back(No(Hydrocarbons[i]));
+    steps.push_back(Yes(Hydrocarbons[chosen]));
+    if (chosen == 0)
+        steps.push_back(Message(QStringLiteral("Precaution required"),
+                                QStringLiteral("Precautions for volatile loss is required")));
+    return steps;
+}
+
+Steps StandardStages(int from, int to) {
+    Steps steps;
+    for (int stage = from; stage < to; ++stage) {
+        if (stage == Hydrocarbon) {
+            const Steps series = HydrocarbonSeries(1);
+            steps.insert(steps.end(), series.begin(), series.end());
+        } else {
+            steps.push_back(Reply(stage, Inputs[stage].standardReply));
+        }
+    }
+    return steps;
+}
+
+Steps Before(int stage) {
+    return StandardStages(0, stage);
+}
+Steps After(int stage) {
+    return StandardStages(stage + 1, StageCount);
+}
+
+Step Red() {
+    return Message(Info, NotOption);
+}
+Step Amber() {
+    return Message(QStringLiteral("Ex situ is valid, with warning"), AmberLine);
+}
+Step Green() {
+    return Message(QStringLiteral("Ex situ is valid"), GreenLine);
+}
+
+Steps operator+(Steps a, const Steps& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+QStringList Lines(const Session& session) {
+    QStringList lines;
+    for (int i = 1; i <= session.ConclusionCount; ++i)
+        lines.append(session.Conclusions[static_cast<std::size_t>(i)]);
+    return lines;
+}
+
+} // namespace
+
+class ExSituTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void boundaries_data();
+    void boundaries();
+    void hydrocarbonSeries_data();
+    void hydrocarbonSeries();
+    void rejectedReplies_data();
+    void rejectedReplies();
+    void eachRunFollowsItsOwnVerdict_data();
+    void eachRunFollowsItsOwnVerdict();
+    void windowShowsVerdictColour_data();
+    void windowShowsVerdictColour();
+};
+
+void ExSituTest::boundaries_data() {
+    // The run answers the standard green example, except `reply` at `stage`, which is followed
+    // by the prompts `then`.
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<Steps>("then");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<double>("soilPh");
+    QTest::addColumn<double>("bulkDensity");
+    const auto row = [](const char* name, int stage, const char* reply, const Steps& then,
+                        const QStringList& lines, bool valid, double ph, double bulk) {
+        QTest::newRow(name) << stage << QString::fromLatin1(reply) << then << lines << valid << ph
+                            << bulk;
+    };
+    const Steps toGreen = After(Concentration) + Steps{Green()};
+    row("green example", Concentration, "500", toGreen, {GreenLine}, true, 7, 1.2);
+    row("99.9 recalcitrant", Concentration, "99.9", {Yes(Recalcitrant), Red()}, {}, false, 0, 0);
+    row("99.9 not recalcitrant", Concentration, "99.9", Steps{No(Recalcitrant)} + toGreen,
+        {GreenLine}, true, 7, 1.2);
+    row("100 asks nothing", Concentration, "100", toGreen, {GreenLine}, true, 7, 1.2);
+    row("9999 asks nothing", Concentration, "9999", toGreen, {GreenLine}, true, 7, 1.2);
+    row("10000 no pre-treatment", Concentration, "10000", {No(PreTreatment), Red()}, {}, false, 0,
+        0);
+    row("10000 pre-treatment", Concentration, "10000", Steps{Yes(PreTreatment)} + toGreen,
+        {GreenLine}, true, 7, 1.2);
+
+    row("respiration 0.019", Respiration, "0.019",
+        {Message(LowRespiration,
+                 QStringLiteral("Such low respiration is unlikely to be enhanced by augmentation")),
+         Red()},
+        {}, false, 0, 0);
+    row("respiration 0.02", Respiration, "0.02",
+        {Message(LowRespiration, QStringLiteral("Respiration may be enhanced by augmentation, "
+                                                "this should be done before proceeding"))},
+        {}, false, 0, 0);
+    row("respiration 0.2", Respiration, "0.2", After(Respiration) + Steps{Green()}, {GreenLine},
+        true, 7, 1.2);
+
+    const Steps afterPh = After(Ph);
+    row("pH 4.4", Ph, "4.4", {Red()}, {}, false, 4.4, 0);
+    row("pH 4.5", Ph, "4.5", afterPh + Steps{Amber()}, {AmberLine}, true, 4.5, 1.2);
+    row("pH 5.5", Ph, "5.5", afterPh + Steps{Green()}, {GreenLine}, true, 5.5, 1.2);
+    row("pH 8", Ph, "8", afterPh + Steps{Amber()}, {AmberLine}, true, 8, 1.2);
+    row("pH 8.5", Ph, "8.5", {Red()}, {}, false, 8.5, 0);
+
+    const Steps afterBulk = After(BulkDensity);
+    row("bulk density 0.49", BulkDensity, "0.49", {Red()}, {}, false, 7, 0.49);
+    row("bulk density 0.5", BulkDensity, "0.5", afterBulk + Steps{Green()}, {GreenLine}, true, 7,
+        0.5);
+    row("bulk density 1.9", BulkDensity, "1.9", {Red()}, {}, false, 7, 1.9);
+
+    row("water holding 9.9", WaterHolding, "9.9", {Red()}, {NotOption}, false, 7, 1.2);
+    row("water holding 10", WaterHolding, "10", {Green()}, {GreenLine}, true, 7, 1.2);
+    row("water holding 60", WaterHolding, "60", {Red()}, {NotOption}, false, 7, 1.2);
+}
+
+void ExSituTest::boundaries() {
+    QFETCH(int, stage);
+    QFETCH(QString, reply);
+    QFETCH(Steps, then);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, valid);
+    QFETCH(double, soilPh);
+    QFETCH(double, bulkDensity);
+    ScriptedPrompts script;
+    script.add(Before(stage) + Steps{Reply(stage, reply)} + then);
+    Session session;
+    ResetSession(session);
+    Wizard wizard{session, script, {}};
+    AssessExSitu(wizard);
+    VERIFY_SCRIPT(script);
+    QCOMPARE(Lines(session), lines);
+    QCOMPARE(session.ExSituValid, valid ? True : False);
+    QCOMPARE(session.SoilPh, soilPh);
+    QCOMPARE(session.BulkDensity, bulkDensity);
+}
+
+void ExSituTest::hydrocarbonSeries_data() {
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<int>("rounds");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("a: volatile, amber") << 0 << 0 << AmberLine;
+    QTest::newRow("b: gasoline range, green") << 1 << 0 << GreenLine;
+    QTest::newRow("c: gas plant residue, amber") << 2 << 0 << AmberLine;
+    QTest::newRow("d: bunker oil, amber") << 3 << 0 << AmberLine;
+    QTest::newRow("e: heavy distillate, amber") << 4 << 0 << AmberLine;
+    QTest::newRow("none, then b") << 1 << 1 << GreenLine;
+    QTest::newRow("none twice, then a") << 0 << 2 << AmberLine;
+}
+
+void ExSituTest::hydrocarbonSeries() {
+    QFETCH(int, chosen);
+    QFETCH(int, rounds);
+    QFETCH(QString, line);
+    ScriptedPrompts script;
+    script.add(Before(Hydrocarbon) + HydrocarbonSeries(chosen, rounds) + After(Hydrocarbon) +
+               Steps{line == GreenLine ? Green() : Amber()});
+    Session session;
+    ResetSession(session);
+    Wizard wizard{session, script, {}};
+    AssessExSitu(wizard);
+    VERIFY_SCRIPT(script);
+    QCOMPARE(Lines(session), QStringList{line});
+    QCOMPARE(session.ExSituValid, True);
+}
+
+void ExSituTest::rejectedReplies_data() {
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<std::optional<QString>>("reply");
+    const std::pair<const char*, std::optional<QString>> replies[] = {
+        {"0", QStringLiteral("0")}, {"-3", QStringLiteral("-3")}, {"abc", QStringLiteral("abc")},
+        {"empty", QString()},       {"cancel", std::nullopt},
+    };
+    for (int stage = 0; stage < StageCount; ++stage) {
+        if (stage == Hydrocarbon)
+            continue;
+        for (const auto& [name, reply] : replies)
+            QTest::addRow("%s %s", qPrintable(Inputs[stage].title), name) << stage << reply;
+    }
+}
+
+void ExSituTest::rejectedReplies() {
+    QFETCH(int, stage);
+    QFETCH(std::optional<QString>, reply);
+    const Step rejected =
+        reply ? Reply(stage, *reply) : Cancel(Inputs[stage].title, Inputs[stage].prompt);
+    ScriptedPrompts script;
+    script.add(Before(stage) +
+               Steps{rejected, Message(Info, QStringLiteral("Please enter a value")),
+                     Reply(stage, Inputs[stage].standardReply)} +
+               After(stage) + Steps{Green()});
+    Session session;
+    ResetSession(session);
+    Wizard wizard{session, script, {}};
+    AssessExSitu(wizard);
+    VERIFY_SCRIPT(script);
+    QCOMPARE(Lines(session), QStringList{GreenLine});
+}
+
+void ExSituTest::eachRunFollowsItsOwnVerdict_data() {
+    QTest::addColumn<Steps>("second");
+    QTest::addColumn<QStringList>("secondLines");
+    QTest::newRow("red stop") << Steps{Reply(Concentration, QStringLiteral("99.9")),
+                                       Yes(Recalcitrant), Red()}
+                              << QStringList{};
+    QTest::newRow("red verdict") << Before(WaterHolding) +
+                                        Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
+                                 << QStringList{NotOption};
+    QTest::newRow("no verdict")
+        << Before(Respiration) +
+               Steps{Reply(Respiration, QStringLiteral("0.1")),
+                     Message(LowRespiration, QStringLiteral("Respiration may be enhanced by "
+                                                            "augmentation, this should be done "
+                                                            "before proceeding"))}
+        << QStringList{};
+}
+
+void ExSituTest::eachRunFollowsItsOwnVerdict() {
+    QFETCH(Steps, second);
+    QFETCH(QStringList, secondLines);
+    ScriptedPrompts script;
+    script.add(Before(StageCount) + Steps{Green()} + second);
+    Session session;
+    ResetSession(session);
+    Wizard wizard{session, script, {}};
+    AssessExSitu(wizard);
+    QCOMPARE(session.ExSituValid, True);
+    AssessExSitu(wizard);
+    VERIFY_SCRIPT(script);
+    QCOMPARE(session.ExSituValid, False);
+    QCOMPARE(Lines(session), QStringList{GreenLine} + secondLines);
+}
+
+void ExSituTest::windowShowsVerdictColour_data() {
+    QTest::addColumn<Steps>("steps");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("green") << Before(StageCount) + Steps{Green()} << QColor(0, 192, 0);
+    QTest::newRow("amber") << Before(Hydrocarbon) + HydrocarbonSeries(3) + After(Hydrocarbon) +
+                                  Steps{Amber()}
+                           << QColor(192, 64, 0);
+    QTest::newRow("red verdict") << Before(WaterHolding) +
+                                        Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
+                                 << QColor(192, 0, 0);
+    QTest::newRow("red stop") << Steps{Reply(Concentration, QStringLiteral("10000")),
+                                       No(PreTreatment), Red()}
+                              << QColor(192, 0, 0);
+}
+
+void ExSituTest::windowShowsVerdictColour() {
+    QFETCH(Steps, steps);
+    QFETCH(QColor, colour);
+    ScriptedPrompts script;
+    Form1 form(&script);
+    form.show();
+    QColor whileOpen;
+    steps.back().whileOpen = [&] { whileOpen = form.palette().color(QPalette::Window); };
+    script.add(steps);
+    AssessExSitu(form.wizard());
+    VERIFY_SCRIPT(script);
+    QCOMPARE(whileOpen, colour);
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
+}
+
+TERRAVIA_TEST_MAIN(ExSituTest)
+#include "ExSituTest.moc"

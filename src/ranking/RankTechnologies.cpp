@@ -2,6 +2,9 @@
 
 #include "ranking/Catalogue.h"
 #include "ranking/CocGroups.h"
+#include "ranking/RankedReports.h"
+#include "ranking/Ranking.h"
+#include "ranking/ScreeningMatrix.h"
 
 namespace terravia {
 namespace {
@@ -32,6 +35,11 @@ void RankTechnologies(Wizard& wizard) {
     CreateWorkingTables(session);
     FillTechnologyNames(session);
     session.CocGroup = CocGroupOf(session.CocName, session.CocGroup);
+    FillScreeningMatrix(session);
+    FillCriterionScores(session);
+    BuildRankingScores(session);
+    for (int key = 1; key <= RankingCount; ++key)
+        AppendRankedReport(wizard, key);
 }
 
 } // namespace terravia

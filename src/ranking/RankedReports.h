@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+namespace terravia {
+
+// Appends the ranked report of ranking `key` (1 to 3): a 13-line block for every listed
+// technology, in list order.
+void AppendRankedReport(Wizard& wizard, int key);
+
+} // namespace terravia

@@ -1,5 +1,7 @@
 #include "app/QtPrompts.h"
 
+#include "output/Dialog.h"
+
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -30,8 +32,11 @@ std::optional<QString> QtPrompts::askText(const QString& title, const QString& p
 }
 
 std::optional<QString> QtPrompts::askSaveLocation(const QString& caption) {
-    (void)caption;
-    return std::nullopt;
+    Dialog dialog(owner_);
+    dialog.setWindowTitle(caption);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.path();
 }
 
 } // namespace terravia

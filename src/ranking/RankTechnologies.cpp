@@ -1,5 +1,6 @@
 #include "ranking/RankTechnologies.h"
 
+#include "ranking/AssessmentSequence.h"
 #include "ranking/Catalogue.h"
 #include "ranking/CocGroups.h"
 #include "ranking/RankedReports.h"
@@ -40,6 +41,7 @@ void RankTechnologies(Wizard& wizard) {
     BuildRankingScores(session);
     for (int key = 1; key <= RankingCount; ++key)
         AppendRankedReport(wizard, key);
+    RunAssessmentSequence(wizard);
 }
 
 } // namespace terravia

@@ -3,7 +3,7 @@
 #include "ranking/CocGroups.h"
 #include "ranking/Ranking.h"
 #include "ranking/ScreeningMatrix.h"
-#include "support/ScriptedPrompts.h"
+#include "support/Runs.h"
 #include "support/TestMain.h"
 
 #include <numeric>
@@ -21,6 +21,7 @@ namespace {
 void Rank(Session& session, const QString& cocName) {
     session.CocName = cocName;
     ScriptedPrompts script;
+    script.add(RedStopTail());
     Wizard wizard{session, script, {}};
     RankTechnologies(wizard);
     VERIFY_SCRIPT(script);

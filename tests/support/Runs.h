@@ -17,6 +17,19 @@ std::vector<Step> TonnageAndMedium(const QString& tonnage = QStringLiteral("10")
 // What follows the ranking when the ex-situ assessment stops red at its first question:
 // no conclusion line, no file, and the closing message.
 std::vector<Step> RedStopTail();
+// An ex-situ assessment of a gasoline-range hydrocarbon at 500 mg/kg, respiration 0.5, pH 7,
+// bulk density 1.2 and water holding capacity 30: the green verdict.
+std::vector<Step> GreenExSitu();
+// A biological assessment with no boundary value, no co-contaminant concern, a degradation
+// bioassay and no exceedence in the residual soil.
+std::vector<Step> PlainBiological();
+// Clean-up targets for an off-site end use.
+std::vector<Step> OffSiteTargets();
+std::vector<Step> SaveAs(const QString& path);
+std::vector<Step> ProcessComplete();
+
+// Joins stretches of a run into one script.
+std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts);
 
 // Clicks the named button of the window.
 void Click(QWidget& form, const char* button);

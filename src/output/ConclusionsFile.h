@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace terravia {
+
+// Asks for a location in the save-location dialog and writes lines 1 to ConclusionCount of
+// the conclusions there. The chosen path is kept in the main window's Text1, so that a
+// dialog closed without OK writes to the path of the earlier save. A failed write leaves any
+// existing file untouched, is reported, and the user may choose another location; the
+// session is never changed.
+void WriteConclusionsFile(Wizard& wizard);
+
+// The path completed with ".txt", unless it already ends in exactly those four characters.
+QString WithTxtExtension(const QString& path);
+
+// The file's content: each line followed by CR LF, one byte a character.
+QByteArray ConclusionsBytes(const Session& session);
+
+// Replaces the file at the path with the bytes, or leaves it as it was; the system's reason
+// when it could not be written.
+std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes);
+
+} // namespace terravia

@@ -1,0 +1,171 @@
+#include "output/Dialog.h"
+
+#include "output/Volumes.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTreeView>
+
+namespace terravia {
+namespace {
+
+// The layout is given in twips; at 96 dots per inch 15 twips make one pixel.
+constexpr int Twips(int twips) {
+    return twips / 15;
+}
+
+QRect TwipRect(int left, int top, int width, int height) {
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+template <typename Control>
+Control* MakeControl(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* control = new Control(parent);
+    control->setObjectName(QLatin1StringView(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+constexpr QSize ClientSize(Twips(5310), Twips(7320));
+constexpr QPoint ClientPlace(Twips(2760), Twips(3750));
+
+// A picked drive opens on the program's working directory when that lies on it, as far as
+// a drive has a current directory at all, and on its root otherwise.
+QString DriveDirectory(const QString& rootPath) {
+    const QString current = QDir::currentPath();
+    return VolumeOf(current).rootPath == rootPath ? current : rootPath;
+}
+
+} // namespace
+
+Dialog::Dialog(QWidget* parent, const QString& startDirectory)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("Dialog"));
+    setWindowTitle(QStringLiteral("Dialog Caption"));
+    setFixedSize(ClientSize);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
+    // Placing the client area also keeps QDialog from centring the window over its parent.
+    setGeometry(QRect(origin + ClientPlace, ClientSize));
+    CreateControls();
+    ConnectControls();
+
+    QString start = startDirectory.isEmpty() ? StartDirectory(MountedVolumes()) : startDirectory;
+    if (!QFileInfo(start).isDir())
+        start = QDir::rootPath();
+    FillDrives();
+    SetDirectory(start);
+    OKButton->setFocus();
+}
+
+void Dialog::CreateControls() {
+    OKButton = MakeControl<QPushButton>(this, "OKButton", TwipRect(1920, 6720, 1455, 495));
+    OKButton->setText(QStringLiteral("OK"));
+    OKButton->setDefault(true);
+    Drive1 = MakeControl<QComboBox>(this, "Drive1", TwipRect(120, 120, 5055, 315));
+    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Dir1 = MakeControl<QTreeView>(this, "Dir1", TwipRect(120, 480, 5055, 2790));
+    Dir1->setAccessibleName(QStringLiteral("Directory"));
+    File1 = MakeControl<QListView>(this, "File1", TwipRect(120, 3360, 5055, 2820));
+    File1->setAccessibleName(QStringLiteral("Files"));
+    Text1 = MakeControl<QLineEdit>(this, "Text1", TwipRect(120, 6240, 5055, 375));
+    Text1->setAccessibleName(QStringLiteral("File name"));
+
+    directories_ = new QFileSystemModel(this);
+    directories_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    directories_->setRootPath(QString());
+    Dir1->setModel(directories_);
+    Dir1->setHeaderHidden(true);
+    for (int column = 1; column < directories_->columnCount(); ++column)
+        Dir1->hideColumn(column);
+    Dir1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    files_ = new QFileSystemModel(this);
+    files_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
+    File1->setModel(files_);
+    File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    QWidget* order[] = {OKButton, Drive1, Dir1, File1, Text1};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Dialog::ConnectControls() {
+    connect(Drive1, &QComboBox::currentIndexChanged, this, &Dialog::Drive1Change);
+    // The tree's current directory is the one in use, however the user reached it.
+    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { Dir1Change(current); });
+    connect(File1, &QListView::clicked, this, &Dialog::File1Click);
+    connect(File1, &QListView::activated, this, &Dialog::File1Click);
+    connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButtonClick);
+}
+
+void Dialog::FillDrives() {
+    const QSignalBlocker blocker(Drive1);
+    for (const Volume& volume : ChoosableVolumes(MountedVolumes()))
+        Drive1->addItem(DriveText(volume), volume.rootPath);
+}
+
+// The volume that holds the directory is listed even when it is not choosable, so that the
+// drive list never shows a drive other than the one in use.
+void Dialog::ShowVolumeOf(const QString& directory) {
+    const Volume holder = VolumeOf(directory);
+    const QSignalBlocker blocker(Drive1);
+    if (Drive1->findData(holder.rootPath) < 0)
+        Drive1->addItem(DriveText(holder), holder.rootPath);
+    Drive1->setCurrentIndex(Drive1->findData(holder.rootPath));
+}
+
+void Dialog::SetDirectory(const QString& directory) {
+    const QModelIndex index = directories_->index(directory);
+    if (!index.isValid())
+        return;
+    Dir1->setCurrentIndex(index);
+    OpenDownTo(index);
+}
+
+void Dialog::OpenDownTo(const QModelIndex& index) {
+    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
+        Dir1->expand(above);
+    Dir1->expand(index);
+    Dir1->scrollTo(index);
+}
+
+QString Dialog::directoryText() const {
+    return QDir::toNativeSeparators(files_->rootPath());
+}
+
+void Dialog::Drive1Change(int index) {
+    if (index >= 0)
+        SetDirectory(DriveDirectory(Drive1->itemData(index).toString()));
+}
+
+void Dialog::Dir1Change(const QModelIndex& current) {
+    if (!current.isValid())
+        return;
+    const QString directory = directories_->filePath(current);
+    File1->setRootIndex(files_->setRootPath(directory));
+    ShowVolumeOf(directory);
+}
+
+void Dialog::File1Click(const QModelIndex& index) {
+    if (index.isValid())
+        Text1->setText(files_->fileName(index));
+}
+
+void Dialog::OKButtonClick() {
+    path_ = directoryText() + QDir::separator() + Text1->text();
+    accept();
+}
+
+} // namespace terravia

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QFileSystemModel;
+class QLineEdit;
+class QListView;
+class QModelIndex;
+class QPushButton;
+class QTreeView;
+
+namespace terravia {
+
+// The save-location window: a drive list, a directory tree and a file list, chained so that
+// each sets the next one's directory, a name field and OK. The caller sets the caption and
+// runs it modally; on OK the chosen path is in path(). It is made afresh for every save.
+class Dialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // With no start directory the dialog opens on drive c, or on the user's home where the
+    // machine has no drive c.
+    explicit Dialog(QWidget* parent = nullptr, const QString& startDirectory = QString());
+
+    // The directory of the file list, as the user reads it: at a root it ends in a separator.
+    QString directoryText() const;
+    // The file list's directory, a separator and the name field's text; set by OK.
+    QString path() const { return path_; }
+
+private:
+    void CreateControls();
+    void ConnectControls();
+    void FillDrives();
+    void ShowVolumeOf(const QString& directory);
+    void SetDirectory(const QString& directory);
+    void OpenDownTo(const QModelIndex& index);
+
+    void Drive1Change(int index);
+    void Dir1Change(const QModelIndex& current);
+    void File1Click(const QModelIndex& index);
+    void OKButtonClick();
+
+    QPushButton* OKButton = nullptr;
+    QComboBox* Drive1 = nullptr;
+    QTreeView* Dir1 = nullptr;
+    QListView* File1 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QFileSystemModel* directories_ = nullptr;
+    QFileSystemModel* files_ = nullptr;
+    QString path_;
+};
+
+} // namespace terravia

@@ -1,0 +1,74 @@
+#include "output/Volumes.h"
+
+#include <QDir>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace terravia {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// File systems that hold no user files, or that hold them only for the time of a session
+// or a container.
+constexpr const char* PseudoFileSystems[] = {
+    "autofs",   "binfmt_misc", "bpf",      "cgroup",  "cgroup2",    "configfs",   "debugfs",
+    "devpts",   "devtmpfs",    "efivarfs", "fusectl", "hugetlbfs",  "mqueue",     "nsfs",
+    "overlay",  "proc",        "pstore",   "ramfs",   "rpc_pipefs", "securityfs", "selinuxfs",
+    "squashfs", "sysfs",       "tmpfs",    "tracefs",
+};
+
+bool IsPseudo(const QByteArray& type) {
+    return std::any_of(std::begin(PseudoFileSystems), std::end(PseudoFileSystems),
+                       [&type](const char* pseudo) { return type == pseudo; });
+}
+
+bool IsChoosable(const Volume& volume) {
+    return volume.valid && volume.ready && !volume.readOnly && !IsPseudo(volume.fileSystemType);
+}
+
+Volume FromStorage(const QStorageInfo& storage) {
+    return {storage.rootPath(), storage.name(),    storage.fileSystemType(),
+            storage.isValid(),  storage.isReady(), storage.isReadOnly()};
+}
+
+} // namespace
+
+std::vector<Volume> ChoosableVolumes(const std::vector<Volume>& mounted) {
+    std::vector<Volume> choosable;
+    for (const Volume& volume : mounted) {
+        const bool listed =
+            std::any_of(choosable.begin(), choosable.end(),
+                        [&volume](const Volume& v) { return v.rootPath == volume.rootPath; });
+        if (!listed && IsChoosable(volume))
+            choosable.push_back(volume);
+    }
+    return choosable;
+}
+
+std::vector<Volume> MountedVolumes() {
+    std::vector<Volume> volumes;
+    const QList<QStorageInfo> mounted = QStorageInfo::mountedVolumes();
+    for (const QStorageInfo& storage : mounted)
+        volumes.push_back(FromStorage(storage));
+    return volumes;
+}
+
+Volume VolumeOf(const QString& path) {
+    return FromStorage(QStorageInfo(path));
+}
+
+QString StartDirectory(const std::vector<Volume>& mounted) {
+    const bool hasDriveC = std::any_of(mounted.begin(), mounted.end(), [](const Volume& v) {
+        return v.rootPath.compare("c:/"_L1, Qt::CaseInsensitive) == 0;
+    });
+    return hasDriveC ? u"c:/"_s : QDir::homePath();
+}
+
+QString DriveText(const Volume& volume) {
+    const QString root = QDir::toNativeSeparators(volume.rootPath);
+    return volume.name.isEmpty() ? root : root + " ["_L1 + volume.name + u']';
+}
+
+} // namespace terravia

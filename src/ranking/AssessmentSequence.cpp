@@ -1,0 +1,23 @@
+#include "ranking/AssessmentSequence.h"
+
+#include "app/PromptConventions.h"
+#include "biological/BiologicalAssessment.h"
+#include "biological/ExSitu.h"
+#include "output/ConclusionsFile.h"
+#include "targets/CleanUpTargets.h"
+
+namespace terravia {
+
+void RunAssessmentSequence(Wizard& wizard) {
+    AssessExSitu(wizard);
+    if (wizard.session.ExSituValid == True) {
+        AssessBiological(wizard);
+        SetCleanUpTargets(wizard);
+        if (wizard.session.ExSituValid == True)
+            WriteConclusionsFile(wizard);
+    }
+    ShowMessage(wizard, QStringLiteral("The process is complete"),
+                QStringLiteral("Process complete"));
+}
+
+} // namespace terravia

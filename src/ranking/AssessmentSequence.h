@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+namespace terravia {
+
+// What follows the ranked reports in a run: the ex-situ verdict and, when it is valid, the
+// biological assessment, the clean-up targets and the conclusions file. Every run ends with
+// "The process is complete".
+void RunAssessmentSequence(Wizard& wizard);
+
+} // namespace terravia

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/Wizard.h"
+
+namespace terravia {
+
+// Guidance on clean-up targets from the planned end use of the treated material, as
+// conclusion lines. Never touches ExSituValid, so the conclusions file is written after it
+// whichever way it goes.
+void SetCleanUpTargets(Wizard& wizard);
+
+} // namespace terravia

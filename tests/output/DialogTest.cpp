@@ -1,0 +1,291 @@
+#include "output/Dialog.h"
+
+#include "app/QtPrompts.h"
+#include "output/Volumes.h"
+#include "support/ModalDriver.h"
+#include "support/TestMain.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+using namespace terravia;
+using namespace terravia::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+using Volumes = std::vector<Volume>;
+
+template <typename T> T* Control(QWidget& dialog, const char* name) {
+    T* control = dialog.findChild<T*>(QLatin1StringView(name));
+    if (control == nullptr)
+        qFatal("no control %s", name);
+    return control;
+}
+
+QStringList Listed(QAbstractItemView* view) {
+    QStringList names;
+    const QAbstractItemModel* model = view->model();
+    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row)
+        names.append(model->index(row, 0, view->rootIndex()).data().toString());
+    names.sort();
+    return names;
+}
+
+QModelIndex Row(QAbstractItemView* view, const QModelIndex& parent, const QString& name) {
+    const QAbstractItemModel* model = view->model();
+    for (int row = 0; row < model->rowCount(parent); ++row) {
+        if (model->index(row, 0, parent).data().toString() == name)
+            return model->index(row, 0, parent);
+    }
+    return {};
+}
+
+void Click(QAbstractItemView* view, const QModelIndex& index) {
+    view->scrollTo(index); // also lays out rows that moved since the last paint
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+}
+
+void Touch(const QString& path) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+Volume Made(const char* root, const char* type, bool valid = true, bool ready = true,
+            bool readOnly = false) {
+    return {QLatin1StringView(root), {}, type, valid, ready, readOnly};
+}
+
+} // namespace
+
+class DialogTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void startState();
+    void opensOnTheStartDirectory();
+    void fileClickFillsTheName();
+    void directoryChangeKeepsTheName_data();
+    void directoryChangeKeepsTheName();
+    void okBuildsThePath_data();
+    void okBuildsThePath();
+    void choosableVolumes_data();
+    void choosableVolumes();
+    void startDirectoryPrefersDriveC();
+    void realPromptsShowAFreshDialog();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void DialogTest::init() {
+    QDir(dir_.path()).mkpath(QStringLiteral("zsub"));
+    Touch(dir_.filePath(QStringLiteral("b.csv")));
+    Touch(dir_.filePath(QStringLiteral("a.txt")));
+    Touch(dir_.filePath(QStringLiteral("zsub/inner.txt")));
+}
+
+void DialogTest::startState() {
+    Dialog dialog(nullptr, dir_.path());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog Caption"));
+    QCOMPARE(dialog.minimumSize(), QSize(354, 488));
+    QCOMPARE(dialog.maximumSize(), QSize(354, 488));
+    QVERIFY(
+        !(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QCOMPARE(dialog.geometry(), QRect(184, 250, 354, 488));
+    const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(buttons[0]->objectName(), QStringLiteral("OKButton"));
+    QCOMPARE(buttons[0]->text(), QStringLiteral("OK"));
+    QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
+
+    struct Place {
+        const char* name;
+        QRect geometry;
+    };
+    constexpr Place places[] = {{"OKButton", {128, 448, 97, 33}},
+                                {"Drive1", {8, 8, 337, 21}},
+                                {"Dir1", {8, 32, 337, 186}},
+                                {"File1", {8, 224, 337, 188}},
+                                {"Text1", {8, 416, 337, 25}}};
+    QList<QWidget*> named;
+    for (const Place& place : places) {
+        named.append(Control<QWidget>(dialog, place.name));
+        QCOMPARE(named.last()->geometry(), place.geometry);
+    }
+    QList<QWidget*> tabOrder;
+    QWidget* widget = named[0];
+    do {
+        if (named.contains(widget) && (widget->focusPolicy() & Qt::TabFocus))
+            tabOrder.append(widget);
+        widget = widget->nextInFocusChain();
+    } while (widget != named[0]);
+    QCOMPARE(tabOrder, named);
+}
+
+void DialogTest::opensOnTheStartDirectory() {
+    Dialog dialog(nullptr, dir_.path());
+    auto* tree = Control<QTreeView>(dialog, "Dir1");
+    QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), dir_.path());
+    QCOMPARE(dialog.directoryText(), QDir::toNativeSeparators(dir_.path()));
+    QTRY_COMPARE(Listed(Control<QListView>(dialog, "File1")),
+                 (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.csv")}));
+    QCOMPARE(Control<QComboBox>(dialog, "Drive1")->currentData().toString(),
+             QStorageInfo(dir_.path()).rootPath());
+}
+
+void DialogTest::fileClickFillsTheName() {
+    Dialog dialog(nullptr, dir_.path());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* files = Control<QListView>(dialog, "File1");
+    QTRY_VERIFY(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid());
+
+    Click(files, Row(files, files->rootIndex(), QStringLiteral("b.csv")));
+
+    QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
+}
+
+void DialogTest::directoryChangeKeepsTheName_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("type-ahead") << QStringLiteral("keys");
+    QTest::newRow("mouse") << QStringLiteral("mouse");
+    QTest::newRow("current index") << QStringLiteral("index");
+}
+
+void DialogTest::directoryChangeKeepsTheName() {
+    QFETCH(QString, how);
+    Dialog dialog(nullptr, dir_.path());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* tree = Control<QTreeView>(dialog, "Dir1");
+    auto* files = Control<QListView>(dialog, "File1");
+    QTRY_VERIFY(Row(files, files->rootIndex(), QStringLiteral("a.txt")).isValid());
+    Click(files, Row(files, files->rootIndex(), QStringLiteral("a.txt")));
+    // Rows move as their directories are listed: only a persistent index stays on its item.
+    const QPersistentModelIndex start = tree->currentIndex();
+    QTRY_VERIFY(Row(tree, start, QStringLiteral("zsub")).isValid());
+    QTRY_VERIFY(tree->isExpanded(start));
+
+    const QPersistentModelIndex sub = Row(tree, start, QStringLiteral("zsub"));
+    if (how == QLatin1StringView("keys"))
+        QTest::keyClicks(tree, QStringLiteral("zsu"));
+    else if (how == QLatin1StringView("mouse"))
+        Click(tree, sub);
+    else
+        tree->setCurrentIndex(sub);
+
+    QCOMPARE(QPersistentModelIndex(tree->currentIndex()), sub);
+    QCOMPARE(dialog.directoryText(),
+             QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub"))));
+    QTRY_COMPARE(Listed(files), QStringList{QStringLiteral("inner.txt")});
+    QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("a.txt"));
+    Control<QPushButton>(dialog, "OKButton")->click();
+    QCOMPARE(dialog.path(), QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub/a.txt"))));
+}
+
+void DialogTest::okBuildsThePath_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("path");
+    const QString below = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
+    QTest::newRow("below the root")
+        << dir_.path() << QStringLiteral("report") << below + QStringLiteral("report");
+    QTest::newRow("empty name") << dir_.path() << QString() << below;
+#ifndef Q_OS_WIN
+    QTest::newRow("at the root") << QStringLiteral("/") << QStringLiteral("report")
+                                 << QStringLiteral("//report");
+#endif
+}
+
+void DialogTest::okBuildsThePath() {
+    QFETCH(QString, start);
+    QFETCH(QString, name);
+    QFETCH(QString, path);
+    Dialog dialog(nullptr, start);
+    QTest::keyClicks(Control<QLineEdit>(dialog, "Text1"), name);
+
+    Control<QPushButton>(dialog, "OKButton")->click();
+
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.path(), path);
+}
+
+void DialogTest::choosableVolumes_data() {
+    QTest::addColumn<Volumes>("mounted");
+    QTest::addColumn<QStringList>("roots");
+    const Volume disk = Made("/", "ext4");
+    QTest::newRow("disks kept in order")
+        << Volumes{disk, Made("/home/", "xfs"), Made("/media/usb", "vfat")}
+        << QStringList{u"/"_s, u"/home/"_s, u"/media/usb"_s};
+    QTest::newRow("pseudo file systems dropped")
+        << Volumes{Made("/proc", "proc"), Made("/run", "tmpfs"), Made("/snap/x", "squashfs"),
+                   Made("/", "overlay"),  Made("/sys", "sysfs"), Made("/dev", "devtmpfs"),
+                   Made("/data", "btrfs")}
+        << QStringList{u"/data"_s};
+    QTest::newRow("read-only, not ready, invalid dropped")
+        << Volumes{Made("/cdrom", "iso9660", true, true, true),
+                   Made("/floppy", "vfat", true, false), Made("/gone", "ext4", false), disk}
+        << QStringList{u"/"_s};
+    QTest::newRow("each root once") << Volumes{disk, Made("/", "ext4")} << QStringList{u"/"_s};
+    QTest::newRow("none") << Volumes{} << QStringList{};
+}
+
+void DialogTest::choosableVolumes() {
+    QFETCH(Volumes, mounted);
+    QFETCH(QStringList, roots);
+    QStringList chosen;
+    for (const Volume& volume : ChoosableVolumes(mounted))
+        chosen.append(volume.rootPath);
+    QCOMPARE(chosen, roots);
+}
+
+void DialogTest::startDirectoryPrefersDriveC() {
+    QCOMPARE(StartDirectory({Made("D:/", "NTFS"), Made("C:/", "NTFS")}), QStringLiteral("c:/"));
+    QCOMPARE(StartDirectory({Made("/", "ext4"), Made("/c", "ext4")}), QDir::homePath());
+}
+
+void DialogTest::realPromptsShowAFreshDialog() {
+    // An owner elsewhere on the screen must not pull the dialog away from its place.
+    QWidget owner;
+    owner.setGeometry(500, 400, 300, 200);
+    owner.show();
+    QtPrompts prompts(&owner);
+    ModalDriver driver;
+    driver.then([&driver](QWidget* window) {
+        if (window->windowTitle() != QStringLiteral("Conclusions file"))
+            driver.fail(QStringLiteral("caption ") + window->windowTitle());
+        if (window->geometry() != QRect(184, 250, 354, 488))
+            driver.fail(QStringLiteral("the dialog was moved"));
+        QTest::keyClicks(Control<QLineEdit>(*window, "Text1"), QStringLiteral("report"));
+        Control<QPushButton>(*window, "OKButton")->click();
+    });
+    driver.then([&driver](QWidget* window) {
+        if (!Control<QLineEdit>(*window, "Text1")->text().isEmpty())
+            driver.fail(QStringLiteral("the name of the earlier save was kept"));
+        window->close();
+    });
+
+    const std::optional<QString> chosen =
+        prompts.askSaveLocation(QStringLiteral("Conclusions file"));
+    const std::optional<QString> closed =
+        prompts.askSaveLocation(QStringLiteral("Conclusions file"));
+
+    QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(QLatin1Char('\n'))));
+    QVERIFY(chosen.has_value());
+    QVERIFY(chosen->startsWith(QDir::toNativeSeparators(QDir::homePath())));
+    QVERIFY(chosen->endsWith(QDir::separator() + QStringLiteral("report")));
+    QVERIFY(!closed.has_value());
+}
+
+TERRAVIA_TEST_MAIN(DialogTest)
+#include "DialogTest.moc"

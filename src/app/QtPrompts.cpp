@@ -2,14 +2,25 @@
 
 #include "output/Dialog.h"
 
+#include <QAbstractButton>
 #include <QInputDialog>
 #include <QMessageBox>
 
 namespace terravia {
+namespace {
+
+// Boxes carry no icon, and some styles put one on every standard button: keep them plain.
+void PlainButtons(QDialog& box) {
+    for (QAbstractButton* button : box.findChildren<QAbstractButton*>())
+        button->setIcon(QIcon());
+}
+
+} // namespace
 
 bool QtPrompts::askYesNo(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);
+    PlainButtons(box);
     box.exec();
     // However the box was closed, the answer is Yes or No.
     return box.clickedButton() == box.button(QMessageBox::Yes);
@@ -17,6 +28,7 @@ bool QtPrompts::askYesNo(const QString& title, const QString& text) {
 
 void QtPrompts::showMessage(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner_);
+    PlainButtons(box);
     box.exec();
 }
 
@@ -26,6 +38,7 @@ std::optional<QString> QtPrompts::askText(const QString& title, const QString& p
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setTextValue(QString());
+    PlainButtons(box);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();

@@ -48,8 +48,9 @@ QString DriveDirectory(const QString& rootPath) {
 } // namespace
 
 Dialog::Dialog(QWidget* parent, const QString& startDirectory)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setFixedSize(ClientSize);
@@ -66,6 +67,11 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     FillDrives();
     SetDirectory(start);
     OKButton->setFocus();
+}
+
+void Dialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void Dialog::CreateControls() {
@@ -108,6 +114,11 @@ void Dialog::ConnectControls() {
     connect(File1, &QListView::clicked, this, &Dialog::File1Click);
     connect(File1, &QListView::activated, this, &Dialog::File1Click);
     connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButtonClick);
+    // The tree fills in the background, and rows arriving above the current directory push
+    // it down: keep it in view as they come.
+    const auto keepInView = [this] { Dir1->scrollTo(Dir1->currentIndex()); };
+    connect(directories_, &QFileSystemModel::rowsInserted, this, keepInView);
+    connect(directories_, &QFileSystemModel::layoutChanged, this, keepInView);
 }
 
 void Dialog::FillDrives() {

@@ -28,6 +28,9 @@ public:
     // The file list's directory, a separator and the name field's text; set by OK.
     QString path() const { return path_; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void CreateControls();
     void ConnectControls();

@@ -3,6 +3,7 @@
 #include "app/AccessibleLists.h"
 #include "app/QtPrompts.h"
 #include "app/StartUp.h"
+#include "app/Twips.h"
 #include "screening/RiskScreening.h"
 #include "screening/Selection.h"
 
@@ -14,23 +15,6 @@
 
 namespace terravia {
 namespace {
-
-// The layout is given in twips; at 96 dots per inch 15 twips make one pixel.
-constexpr int Twips(int twips) {
-    return twips / 15;
-}
-
-QRect TwipRect(int left, int top, int width, int height) {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
-}
-
-template <typename Control>
-Control* MakeControl(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* control = new Control(parent);
-    control->setObjectName(QLatin1StringView(name));
-    control->setGeometry(geometry);
-    return control;
-}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int top) {
     auto* button = MakeControl<QPushButton>(parent, name, TwipRect(240, top, 1695, 495));

@@ -1,5 +1,6 @@
 #include "output/Dialog.h"
 
+#include "app/Twips.h"
 #include "output/Volumes.h"
 
 #include <QComboBox>
@@ -17,23 +18,6 @@
 
 namespace terravia {
 namespace {
-
-// The layout is given in twips; at 96 dots per inch 15 twips make one pixel.
-constexpr int Twips(int twips) {
-    return twips / 15;
-}
-
-QRect TwipRect(int left, int top, int width, int height) {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
-}
-
-template <typename Control>
-Control* MakeControl(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* control = new Control(parent);
-    control->setObjectName(QLatin1StringView(name));
-    control->setGeometry(geometry);
-    return control;
-}
 
 constexpr QSize ClientSize(Twips(5310), Twips(7320));
 constexpr QPoint ClientPlace(Twips(2760), Twips(3750));

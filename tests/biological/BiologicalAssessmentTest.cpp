@@ -2,7 +2,7 @@
 
 #include "app/Conclusions.h"
 
-#include "support/ScriptedPrompts.h"
+#include "support/Runs.h"
 #include "support/TestMain.h"
 
 using namespace terravia;
@@ -106,18 +106,6 @@ std::vector<Part> StandardPass() {
         {{Yes(AssayDone), Yes(Degradation), No(Exceeded)}, {NoExceedence}},
         {{}, {QStringLiteral("Bulk density - okay")}},
     };
-}
-
-Steps operator+(Steps a, const Steps& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-QStringList Lines(const Session& session) {
-    QStringList lines;
-    for (int i = 1; i <= session.ConclusionCount; ++i)
-        lines.append(session.Conclusions[static_cast<std::size_t>(i)]);
-    return lines;
 }
 
 } // namespace
@@ -249,7 +237,7 @@ void BiologicalAssessmentTest::findings() {
     Wizard wizard{session, script, {}};
     AssessBiological(wizard);
     VERIFY_SCRIPT(script);
-    QCOMPARE(Lines(session), expected);
+    QCOMPARE(ConclusionLines(session), expected);
 }
 
 void BiologicalAssessmentTest::fullPassAppendsAfterEarlierLines() {
@@ -267,7 +255,7 @@ void BiologicalAssessmentTest::fullPassAppendsAfterEarlierLines() {
     AppendConclusion(wizard, verdict);
     AssessBiological(wizard);
     VERIFY_SCRIPT(script);
-    QCOMPARE(Lines(session),
+    QCOMPARE(ConclusionLines(session),
              QStringList({verdict, QStringLiteral("CFU degraders - suitable for bioremediation"),
                           QStringLiteral("CFU heterotrophs - suitable for bioremediation"),
                           QStringLiteral("Respiration rate after bioaugmentation - good"),

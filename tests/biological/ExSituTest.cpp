@@ -1,7 +1,7 @@
 #include "biological/ExSitu.h"
 
 #include "app/Form1.h"
-#include "support/ScriptedPrompts.h"
+#include "support/Runs.h"
 #include "support/TestMain.h"
 
 #include <QPalette>
@@ -105,18 +105,6 @@ Step Green() {
     return Message(QStringLiteral("Ex situ is valid"), GreenLine);
 }
 
-Steps operator+(Steps a, const Steps& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-QStringList Lines(const Session& session) {
-    QStringList lines;
-    for (int i = 1; i <= session.ConclusionCount; ++i)
-        lines.append(session.Conclusions[static_cast<std::size_t>(i)]);
-    return lines;
-}
-
 } // namespace
 
 class ExSituTest : public QObject {
@@ -207,7 +195,7 @@ void ExSituTest::boundaries() {
     Wizard wizard{session, script, {}};
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
-    QCOMPARE(Lines(session), lines);
+    QCOMPARE(ConclusionLines(session), lines);
     QCOMPARE(session.ExSituValid, valid ? True : False);
     QCOMPARE(session.SoilPh, soilPh);
     QCOMPARE(session.BulkDensity, bulkDensity);
@@ -238,7 +226,7 @@ void ExSituTest::hydrocarbonSeries() {
     Wizard wizard{session, script, {}};
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
-    QCOMPARE(Lines(session), QStringList{line});
+    QCOMPARE(ConclusionLines(session), QStringList{line});
     QCOMPARE(session.ExSituValid, True);
 }
 
@@ -272,7 +260,7 @@ void ExSituTest::rejectedReplies() {
     Wizard wizard{session, script, {}};
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
-    QCOMPARE(Lines(session), QStringList{GreenLine});
+    QCOMPARE(ConclusionLines(session), QStringList{GreenLine});
 }
 
 void ExSituTest::eachRunFollowsItsOwnVerdict_data() {
@@ -306,7 +294,7 @@ void ExSituTest::eachRunFollowsItsOwnVerdict() {
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
     QCOMPARE(session.ExSituValid, False);
-    QCOMPARE(Lines(session), QStringList{GreenLine} + secondLines);
+    QCOMPARE(ConclusionLines(session), QStringList{GreenLine} + secondLines);
 }
 
 void ExSituTest::windowShowsVerdictColour_data() {

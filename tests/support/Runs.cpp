@@ -101,6 +101,13 @@ std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts) {
     return all;
 }
 
+QStringList ConclusionLines(const Session& session) {
+    QStringList lines;
+    for (int i = 1; i <= session.ConclusionCount; ++i)
+        lines.append(session.Conclusions[static_cast<std::size_t>(i)]);
+    return lines;
+}
+
 void Click(QWidget& form, const char* button) {
     auto* control = form.findChild<QPushButton*>(QLatin1StringView(button));
     if (control == nullptr)

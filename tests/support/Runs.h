@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Session.h"
 #include "support/ScriptedPrompts.h"
 
 #include <QWidget>
@@ -30,6 +31,9 @@ std::vector<Step> ProcessComplete();
 
 // Joins stretches of a run into one script.
 std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts);
+
+// Lines 1 to ConclusionCount of the conclusions.
+QStringList ConclusionLines(const Session& session);
 
 // Clicks the named button of the window.
 void Click(QWidget& form, const char* button);

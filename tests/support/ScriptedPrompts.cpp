@@ -56,6 +56,11 @@ Step CloseSave(const QString& caption) {
     return {Step::Kind::Save, caption, QString(), false, std::nullopt, {}};
 }
 
+std::vector<Step> operator+(std::vector<Step> a, const std::vector<Step>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
 void ScriptedPrompts::add(std::initializer_list<Step> steps) {
     steps_.insert(steps_.end(), steps.begin(), steps.end());
 }

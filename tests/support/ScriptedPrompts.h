@@ -31,6 +31,9 @@ Step Cancel(const QString& title, const QString& prompt);
 Step Save(const QString& caption, const QString& path);
 Step CloseSave(const QString& caption);
 
+// The steps of a, then those of b.
+std::vector<Step> operator+(std::vector<Step> a, const std::vector<Step>& b);
+
 // Prompts that follow a script: every prompt must be the next step, of the same kind,
 // title and text. A surprise is recorded as a failure, and from then on the prompts answer
 // so that any run comes to an end (Yes, "1", a writable scratch file), so that a faulty

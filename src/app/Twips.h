@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QRect>
+#include <QWidget>
+
+namespace terravia {
+
+// The windows are laid out in twips; at 96 dots per inch 15 twips make one pixel.
+constexpr int Twips(int twips) {
+    return twips / 15;
+}
+
+constexpr QRect TwipRect(int left, int top, int width, int height) {
+    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+// A control of the window, named as tests and screen readers find it.
+template <typename Control>
+Control* MakeControl(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* control = new Control(parent);
+    control->setObjectName(QLatin1StringView(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+} // namespace terravia

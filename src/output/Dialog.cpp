@@ -1,5 +1,6 @@
 #include "output/Dialog.h"
 
+#include "app/AccessibleLists.h"
 #include "app/Twips.h"
 #include "output/Volumes.h"
 
@@ -35,6 +36,7 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
+    InstallAccessibleLists();
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setFixedSize(ClientSize);

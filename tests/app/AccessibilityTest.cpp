@@ -1,10 +1,12 @@
 #include "app/Form1.h"
+#include "output/Dialog.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using namespace terravia;
 using namespace terravia::test;
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void mainWindowControls_data();
     void mainWindowControls();
     void listNameIsNotItsEntry();
+    void dialogControls_data();
+    void dialogControls();
 };
 
 void AccessibilityTest::mainWindowControls_data() {
@@ -68,6 +72,39 @@ void AccessibilityTest::listNameIsNotItsEntry() {
     QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Selection mode"));
     QCOMPARE(access->text(QAccessible::Value), QStringLiteral("Define historical land use"));
     VERIFY_SCRIPT(script);
+}
+
+void AccessibilityTest::dialogControls_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("name");
+    const auto row = [](const char* control, QAccessible::Role role, const char* name) {
+        QTest::newRow(control) << QString::fromLatin1(control) << int(role)
+                               << QString::fromLatin1(name);
+    };
+    row("Dialog", QAccessible::Dialog, "Conclusions file");
+    row("OKButton", QAccessible::Button, "OK");
+    row("Drive1", QAccessible::ComboBox, "Drive");
+    row("Dir1", QAccessible::Tree, "Directory");
+    row("File1", QAccessible::List, "Files");
+    row("Text1", QAccessible::EditableText, "File name");
+}
+
+void AccessibilityTest::dialogControls() {
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    Dialog dialog(nullptr, dir.path());
+    dialog.setWindowTitle(QStringLiteral("Conclusions file"));
+    dialog.show();
+    QWidget* widget =
+        control == QStringLiteral("Dialog") ? &dialog : dialog.findChild<QWidget*>(control);
+    QVERIFY(widget != nullptr);
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
+    QVERIFY(access != nullptr);
+    QCOMPARE(int(access->role()), role);
+    QCOMPARE(access->text(QAccessible::Name), name);
 }
 
 TERRAVIA_TEST_MAIN(AccessibilityTest)

@@ -83,6 +83,9 @@ void ShowPicture(benchmark::State& state) {
 // Keeps the times of the window benchmarks to report their ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter()
+        : ConsoleReporter(OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs)
             times_[run.benchmark_name()] = run.GetAdjustedRealTime();

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include <memory>
+
 using namespace terravia;
 using namespace terravia::test;
 
@@ -15,43 +17,57 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void mainWindowControls_data();
-    void mainWindowControls();
+    void controls_data();
+    void controls();
     void listNameIsNotItsEntry();
-    void dialogControls_data();
-    void dialogControls();
 };
 
-void AccessibilityTest::mainWindowControls_data() {
+void AccessibilityTest::controls_data() {
+    QTest::addColumn<bool>("inDialog");
     QTest::addColumn<QString>("control");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("name");
-    const auto row = [](const char* control, QAccessible::Role role, const char* name) {
-        QTest::newRow(control) << QString::fromLatin1(control) << int(role)
-                               << QString::fromLatin1(name);
+    const auto row = [](bool inDialog, const char* control, QAccessible::Role role,
+                        const char* name) {
+        QTest::addRow("%s %s", inDialog ? "Dialog" : "Form1", control)
+            << inDialog << QString::fromLatin1(control) << int(role) << QString::fromLatin1(name);
     };
-    row("Form1", QAccessible::Client, "Terravia 1.0");
-    row("Command1", QAccessible::Button, "Ready");
-    row("Command2", QAccessible::Button, "COC or Land Use?");
-    row("Command3", QAccessible::Button, "Select land use");
-    row("Command4", QAccessible::Button, "Select COC");
-    row("Command5", QAccessible::Button, "Clear all");
-    row("Combo1", QAccessible::ComboBox, "Selection mode");
-    row("Combo2", QAccessible::ComboBox, "Historical land use");
-    row("Combo3", QAccessible::ComboBox, "COC group");
-    row("Text1", QAccessible::EditableText, "Path of the conclusions file");
-    row("Picture1", QAccessible::Graphic, "Illustration");
+    row(false, "Form1", QAccessible::Client, "Terravia 1.0");
+    row(false, "Command1", QAccessible::Button, "Ready");
+    row(false, "Command2", QAccessible::Button, "COC or Land Use?");
+    row(false, "Command3", QAccessible::Button, "Select land use");
+    row(false, "Command4", QAccessible::Button, "Select COC");
+    row(false, "Command5", QAccessible::Button, "Clear all");
+    row(false, "Combo1", QAccessible::ComboBox, "Selection mode");
+    row(false, "Combo2", QAccessible::ComboBox, "Historical land use");
+    row(false, "Combo3", QAccessible::ComboBox, "COC group");
+    row(false, "Text1", QAccessible::EditableText, "Path of the conclusions file");
+    row(false, "Picture1", QAccessible::Graphic, "Illustration");
+    row(true, "Dialog", QAccessible::Dialog, "Conclusions file");
+    row(true, "OKButton", QAccessible::Button, "OK");
+    row(true, "Drive1", QAccessible::ComboBox, "Drive");
+    row(true, "Dir1", QAccessible::Tree, "Directory");
+    row(true, "File1", QAccessible::List, "Files");
+    row(true, "Text1", QAccessible::EditableText, "File name");
 }
 
-void AccessibilityTest::mainWindowControls() {
+void AccessibilityTest::controls() {
+    QFETCH(bool, inDialog);
     QFETCH(QString, control);
     QFETCH(int, role);
     QFETCH(QString, name);
     ScriptedPrompts script;
-    Form1 form(&script);
-    form.show();
+    QTemporaryDir dir;
+    std::unique_ptr<QWidget> window;
+    if (inDialog) {
+        window = std::make_unique<Dialog>(nullptr, dir.path());
+        window->setWindowTitle(QStringLiteral("Conclusions file"));
+    } else {
+        window = std::make_unique<Form1>(&script);
+    }
+    window->show();
     QWidget* widget =
-        control == QStringLiteral("Form1") ? &form : form.findChild<QWidget*>(control);
+        control == window->objectName() ? window.get() : window->findChild<QWidget*>(control);
     QVERIFY(widget != nullptr);
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(access != nullptr);
@@ -72,39 +88,6 @@ void AccessibilityTest::listNameIsNotItsEntry() {
     QCOMPARE(access->text(QAccessible::Name), QStringLiteral("Selection mode"));
     QCOMPARE(access->text(QAccessible::Value), QStringLiteral("Define historical land use"));
     VERIFY_SCRIPT(script);
-}
-
-void AccessibilityTest::dialogControls_data() {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<QString>("name");
-    const auto row = [](const char* control, QAccessible::Role role, const char* name) {
-        QTest::newRow(control) << QString::fromLatin1(control) << int(role)
-                               << QString::fromLatin1(name);
-    };
-    row("Dialog", QAccessible::Dialog, "Conclusions file");
-    row("OKButton", QAccessible::Button, "OK");
-    row("Drive1", QAccessible::ComboBox, "Drive");
-    row("Dir1", QAccessible::Tree, "Directory");
-    row("File1", QAccessible::List, "Files");
-    row("Text1", QAccessible::EditableText, "File name");
-}
-
-void AccessibilityTest::dialogControls() {
-    QFETCH(QString, control);
-    QFETCH(int, role);
-    QFETCH(QString, name);
-    QTemporaryDir dir;
-    Dialog dialog(nullptr, dir.path());
-    dialog.setWindowTitle(QStringLiteral("Conclusions file"));
-    dialog.show();
-    QWidget* widget =
-        control == QStringLiteral("Dialog") ? &dialog : dialog.findChild<QWidget*>(control);
-    QVERIFY(widget != nullptr);
-    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
-    QVERIFY(access != nullptr);
-    QCOMPARE(int(access->role()), role);
-    QCOMPARE(access->text(QAccessible::Name), name);
 }
 
 TERRAVIA_TEST_MAIN(AccessibilityTest)

@@ -47,7 +47,7 @@ QString DoubleText(double value) {
     if (exponent < -4 || exponent >= SignificantDigits) {
         text = digits.substr(0, 1);
         if (digits.size() > 1)
-            text += "." + digits.substr(1);
+            text.append(1, '.').append(digits, 1);
         std::array<char, 8> exp{};
         const auto expEnd = std::to_chars(exp.data(), exp.data() + exp.size(), std::abs(exponent));
         const std::string magnitude(exp.data(), expEnd.ptr);

@@ -19,13 +19,8 @@ void CreateWorkingTables(Session& session) {
 }
 
 void FillTechnologyNames(Session& session) {
-    for (int t = 1; t <= TechnologyCount; ++t) {
-        const auto row = static_cast<std::size_t>(t);
-        session.TechnologyNames[row] = DisplayText(t);
-        session.ScreeningMatrix[row][1] = 0;
-        session.ScreeningMatrix[row][2] = 0;
-        session.ScreeningMatrix[row][3] = 0;
-    }
+    for (int t = 1; t <= TechnologyCount; ++t)
+        session.TechnologyNames[static_cast<std::size_t>(t)] = DisplayText(t);
 }
 
 } // namespace

@@ -10,12 +10,6 @@ using namespace terravia::test;
 
 namespace {
 
-// A whole green run for group 12 after "Select COC", with the file written to the path.
-std::vector<Step> GreenRun(const QString& path) {
-    return Join({TonnageAndMedium(), GreenExSitu(), PlainBiological(), OffSiteTargets(),
-                 SaveAs(path), ProcessComplete()});
-}
-
 // Every numeric prompt of a run, by title.
 const char* const NumericPrompts[] = {
     "Tonnage",
@@ -40,11 +34,9 @@ std::size_t StepOf(const std::vector<Step>& steps, const QString& title) {
     qFatal("no prompt %s", qPrintable(title));
 }
 
+// Group 12, the shortest reports.
 void RunFromSelectCoc(Form1& form, ScriptedPrompts& script, const std::vector<Step>& run) {
-    script.add(PositiveScreening());
-    Click(form, "Command1");
-    Pick(form, "Combo1", QStringLiteral("Define chemicals of concern (COCs)"));
-    Click(form, "Command2");
+    ChooseMode(form, script, QStringLiteral("Define chemicals of concern (COCs)"));
     Pick(form, "Combo3", QStringLiteral("Others e.g. Asbestos"));
     script.add(run);
     Click(form, "Command4");

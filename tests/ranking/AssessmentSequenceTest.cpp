@@ -52,18 +52,10 @@ QList<QByteArray> Lines(const QByteArray& bytes) {
 
 // A window that has come through a positive screening to the stage of the given list.
 void ReachStage(Form1& form, ScriptedPrompts& script, bool coc, const QString& entry) {
-    script.add(PositiveScreening());
-    Click(form, "Command1");
-    Pick(form, "Combo1",
-         coc ? QStringLiteral("Define chemicals of concern (COCs)")
-             : QStringLiteral("Define historical land use"));
-    Click(form, "Command2");
+    ChooseMode(form, script,
+               coc ? QStringLiteral("Define chemicals of concern (COCs)")
+                   : QStringLiteral("Define historical land use"));
     Pick(form, coc ? "Combo3" : "Combo2", entry);
-}
-
-std::vector<Step> GreenRun(const QString& path) {
-    return Join({TonnageAndMedium(), GreenExSitu(), PlainBiological(), OffSiteTargets(),
-                 SaveAs(path), ProcessComplete()});
 }
 
 } // namespace

@@ -20,19 +20,8 @@ Step SelectionRequired() {
                    QStringLiteral("A selection is required"));
 }
 
-// A window in the stage of the given mode, reached by a positive screening.
-void ChooseMode(Form1& form, ScriptedPrompts& script, const QString& mode) {
-    script.add(PositiveScreening());
-    Click(form, "Command1");
-    Pick(form, "Combo1", mode);
-    Click(form, "Command2");
-}
-
 std::vector<Step> Run() {
-    std::vector<Step> steps = TonnageAndMedium();
-    const std::vector<Step> tail = RedStopTail();
-    steps.insert(steps.end(), tail.begin(), tail.end());
-    return steps;
+    return TonnageAndMedium() + RedStopTail();
 }
 
 QPushButton* Button(QWidget& form, const char* name) {

@@ -22,7 +22,7 @@ std::vector<Step> RedStopTail() {
         Yes(QStringLiteral("Is the material particularly recaltricent?")),
         Message(QStringLiteral("Information required"),
                 QStringLiteral("Ex-situ is not a technical option")),
-        Message(QStringLiteral("Process complete"), QStringLiteral("The process is complete")),
+        ProcessComplete().front(),
     };
 }
 
@@ -94,6 +94,11 @@ std::vector<Step> ProcessComplete() {
     return {Message(QStringLiteral("Process complete"), QStringLiteral("The process is complete"))};
 }
 
+std::vector<Step> GreenRun(const QString& path) {
+    return Join({TonnageAndMedium(), GreenExSitu(), PlainBiological(), OffSiteTargets(),
+                 SaveAs(path), ProcessComplete()});
+}
+
 std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts) {
     std::vector<Step> all;
     for (const std::vector<Step>& part : parts)
@@ -106,6 +111,13 @@ QStringList ConclusionLines(const Session& session) {
     for (int i = 1; i <= session.ConclusionCount; ++i)
         lines.append(session.Conclusions[static_cast<std::size_t>(i)]);
     return lines;
+}
+
+void ChooseMode(QWidget& form, ScriptedPrompts& script, const QString& mode) {
+    script.add(PositiveScreening());
+    Click(form, "Command1");
+    Pick(form, "Combo1", mode);
+    Click(form, "Command2");
 }
 
 void Click(QWidget& form, const char* button) {

@@ -28,12 +28,18 @@ std::vector<Step> PlainBiological();
 std::vector<Step> OffSiteTargets();
 std::vector<Step> SaveAs(const QString& path);
 std::vector<Step> ProcessComplete();
+// A whole run after "Select COC" or "Select land use": tonnage and medium, the green
+// ex-situ verdict, the plain biological assessment, off-site targets and the file at the path.
+std::vector<Step> GreenRun(const QString& path);
 
 // Joins stretches of a run into one script.
 std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts);
 
 // Lines 1 to ConclusionCount of the conclusions.
 QStringList ConclusionLines(const Session& session);
+
+// Brings the window through a positive screening to the stage of the mode ("Define ...").
+void ChooseMode(QWidget& form, ScriptedPrompts& script, const QString& mode);
 
 // Clicks the named button of the window.
 void Click(QWidget& form, const char* button);

@@ -1,6 +1,5 @@
 #include "app/Form1.h"
 
-#include "app/AccessibleLists.h"
 #include "app/QtPrompts.h"
 #include "app/StartUp.h"
 #include "app/Twips.h"
@@ -24,8 +23,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 QComboBox* MakeList(QWidget* parent, const char* name, const QString& chooses, bool editable) {
     auto* combo = MakeControl<QComboBox>(parent, name, TwipRect(2040, 240, 4215, 360));
-    // A screen reader names a list by what it chooses, never by its current entry.
-    combo->setAccessibleName(chooses);
+    // Screen readers on Linux speak a list's current entry as its name, so what the list
+    // chooses goes in the description, which they speak beside the entry.
+    combo->setAccessibleDescription(chooses);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
@@ -49,7 +49,6 @@ Form1::Form1(Prompts* prompts, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Terravia 1.0"));
     resize(Twips(12270), Twips(6150));
-    InstallAccessibleLists();
     CreateControls();
     ConnectControls();
     StartUp(wizard_);

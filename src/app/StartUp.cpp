@@ -13,6 +13,8 @@ void ResetControls(MainControls& c) {
         combo->setEnabled(false);
         combo->hide();
         combo->clear();
+        // Emptying an editable list leaves a typed text in its field.
+        combo->clearEditText();
     }
     c.Command1->setEnabled(true);
     c.Command1->show();

@@ -1,6 +1,5 @@
 #include "output/Dialog.h"
 
-#include "app/AccessibleLists.h"
 #include "app/Twips.h"
 #include "output/Volumes.h"
 
@@ -36,7 +35,6 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
-    InstallAccessibleLists();
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setFixedSize(ClientSize);
@@ -65,7 +63,7 @@ void Dialog::CreateControls() {
     OKButton->setText(QStringLiteral("OK"));
     OKButton->setDefault(true);
     Drive1 = MakeControl<QComboBox>(this, "Drive1", TwipRect(120, 120, 5055, 315));
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->setAccessibleDescription(QStringLiteral("Drive"));
     Dir1 = MakeControl<QTreeView>(this, "Dir1", TwipRect(120, 480, 5055, 2790));
     Dir1->setAccessibleName(QStringLiteral("Directory"));
     File1 = MakeControl<QListView>(this, "File1", TwipRect(120, 3360, 5055, 2820));

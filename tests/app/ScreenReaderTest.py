@@ -148,8 +148,11 @@ class Desktop:
         return line
 
     def __enter__(self):
+        # Without -noreset the server resets whenever its last client leaves, refusing
+        # connections for that moment.
         os.environ["DISPLAY"] = ":" + self.start(
-            ["Xvfb", "-displayfd", "FD", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"], True)
+            ["Xvfb", "-displayfd", "FD", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             "-noreset"], True)
         wait_until("Xvfb taking connections",
                    lambda: (subprocess.run(["xdotool", "getdisplaygeometry"],
                                            capture_output=True).returncode == 0, "refused"))

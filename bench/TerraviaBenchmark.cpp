@@ -1,8 +1,8 @@
 // Whole runs through scripted prompts, the writing of large conclusions files, and the cost
 // of the main window beside a bare widget showing the same picture.
 
-#include "app/Conclusions.h"
 #include "app/Form1.h"
+#include "core/Conclusions.h"
 #include "output/ConclusionsFile.h"
 #include "ranking/CocGroups.h"
 #include "ranking/RankTechnologies.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Prompts.h"
-#include "app/Session.h"
-#include "app/Wizard.h"
+#include "core/Prompts.h"
+#include "core/Session.h"
+#include "core/Wizard.h"
 
 #include <QWidget>
 
@@ -29,7 +29,6 @@ public:
 
 private:
     void CreateControls();
-    void ConnectControls();
 
     Session session_;
     std::unique_ptr<QtPrompts> ownPrompts_;

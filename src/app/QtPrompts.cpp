@@ -1,6 +1,6 @@
 #include "app/QtPrompts.h"
 
-#include "output/Dialog.h"
+#include "app/Dialog.h"
 
 #include <QAbstractButton>
 #include <QInputDialog>

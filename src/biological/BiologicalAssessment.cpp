@@ -1,9 +1,9 @@
 #include "biological/BiologicalAssessment.h"
 
-#include "app/Conclusions.h"
-#include "app/NumberText.h"
-#include "app/PromptConventions.h"
 #include "biological/Measurement.h"
+#include "core/Conclusions.h"
+#include "core/NumberText.h"
+#include "core/PromptConventions.h"
 
 namespace terravia {
 namespace {

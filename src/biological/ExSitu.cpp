@@ -1,9 +1,9 @@
 #include "biological/ExSitu.h"
 
-#include "app/BackColor.h"
-#include "app/Conclusions.h"
-#include "app/PromptConventions.h"
 #include "biological/Measurement.h"
+#include "core/BackColor.h"
+#include "core/Conclusions.h"
+#include "core/PromptConventions.h"
 
 namespace terravia {
 namespace {

@@ -1,6 +1,6 @@
 #include "biological/Measurement.h"
 
-#include "app/PromptConventions.h"
+#include "core/PromptConventions.h"
 
 namespace terravia {
 

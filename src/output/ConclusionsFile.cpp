@@ -1,6 +1,6 @@
 #include "output/ConclusionsFile.h"
 
-#include "app/PromptConventions.h"
+#include "core/PromptConventions.h"
 
 #include <QLineEdit>
 #include <QSaveFile>

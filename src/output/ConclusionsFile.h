@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Wizard.h"
+#include "core/Wizard.h"
 
 #include <QByteArray>
 #include <QString>

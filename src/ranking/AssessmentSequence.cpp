@@ -1,8 +1,8 @@
 #include "ranking/AssessmentSequence.h"
 
-#include "app/PromptConventions.h"
 #include "biological/BiologicalAssessment.h"
 #include "biological/ExSitu.h"
+#include "core/PromptConventions.h"
 #include "output/ConclusionsFile.h"
 #include "targets/CleanUpTargets.h"
 

@@ -1,7 +1,7 @@
 #include "ranking/RankedReports.h"
 
-#include "app/Conclusions.h"
-#include "app/NumberText.h"
+#include "core/Conclusions.h"
+#include "core/NumberText.h"
 #include "ranking/Ranking.h"
 
 #include <QLatin1StringView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Session.h"
+#include "core/Session.h"
 
 namespace terravia {
 

@@ -1,6 +1,6 @@
 #include "screening/RiskScreening.h"
 
-#include "app/PromptConventions.h"
+#include "core/PromptConventions.h"
 #include "screening/ListEntries.h"
 
 #include <QComboBox>

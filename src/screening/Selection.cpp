@@ -1,6 +1,6 @@
 #include "screening/Selection.h"
 
-#include "app/PromptConventions.h"
+#include "core/PromptConventions.h"
 #include "ranking/CocGroups.h"
 #include "ranking/RankTechnologies.h"
 #include "screening/ListEntries.h"

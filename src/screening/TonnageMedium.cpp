@@ -1,6 +1,6 @@
 #include "screening/TonnageMedium.h"
 
-#include "app/PromptConventions.h"
+#include "core/PromptConventions.h"
 
 namespace terravia {
 

@@ -1,7 +1,7 @@
 #include "targets/CleanUpTargets.h"
 
-#include "app/Conclusions.h"
-#include "app/PromptConventions.h"
+#include "core/Conclusions.h"
+#include "core/PromptConventions.h"
 
 namespace terravia {
 namespace {

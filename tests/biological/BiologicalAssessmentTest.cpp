@@ -1,6 +1,6 @@
 #include "biological/BiologicalAssessment.h"
 
-#include "app/Conclusions.h"
+#include "core/Conclusions.h"
 
 #include "support/Runs.h"
 #include "support/TestMain.h"

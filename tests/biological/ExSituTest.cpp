@@ -1,7 +1,7 @@
 #include "biological/ExSitu.h"
 
-#include "app/Form1.h"
 #include "support/Runs.h"
+#include "support/TestForm.h"
 #include "support/TestMain.h"
 
 #include <QPalette>
@@ -316,7 +316,7 @@ void ExSituTest::windowShowsVerdictColour() {
     QFETCH(Steps, steps);
     QFETCH(QColor, colour);
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     QColor whileOpen;
     steps.back().whileOpen = [&] { whileOpen = form.palette().color(QPalette::Window); };

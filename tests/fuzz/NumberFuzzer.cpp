@@ -6,8 +6,8 @@
 //  - the number text never depends on the locale.
 // Any failure aborts, so that libFuzzer keeps the input as a crash to be made a test.
 
-#include "app/NumberText.h"
-#include "app/ReadNumber.h"
+#include "core/NumberText.h"
+#include "core/ReadNumber.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "output/ConclusionsFile.h"
 
-#include "app/Conclusions.h"
-#include "app/Form1.h"
+#include "core/Conclusions.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TestForm.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -191,7 +191,7 @@ void ConclusionsFileTest::closedBeforeAnyPathAsksAgain() {
 
 void ConclusionsFileTest::closedAfterEarlierSaveWritesThere() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     AddThreeLines(form.wizard());
     const QString path = dir_.filePath(QStringLiteral("earlier"));
     script.add({Save(Caption, path), CloseSave(Caption)});

@@ -1,5 +1,5 @@
-#include "app/Form1.h"
 #include "support/Runs.h"
+#include "support/TestForm.h"
 #include "support/TestMain.h"
 
 #include <QDir>
@@ -51,7 +51,7 @@ QList<QByteArray> Lines(const QByteArray& bytes) {
 }
 
 // A window that has come through a positive screening to the stage of the given list.
-void ReachStage(Form1& form, ScriptedPrompts& script, bool coc, const QString& entry) {
+void ReachStage(TestForm& form, ScriptedPrompts& script, bool coc, const QString& entry) {
     ChooseMode(form, script,
                coc ? QStringLiteral("Define chemicals of concern (COCs)")
                    : QStringLiteral("Define historical land use"));
@@ -82,7 +82,7 @@ private:
 
 void AssessmentSequenceTest::greenRunWritesTheGoldenFile() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, true, Others);
     const QString path = dir_.filePath(QStringLiteral("green"));
@@ -103,7 +103,7 @@ void AssessmentSequenceTest::greenRunWritesTheGoldenFile() {
 
 void AssessmentSequenceTest::amberRun() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, true, Others);
     std::vector<Step> exSitu = GreenExSitu();
@@ -126,7 +126,7 @@ void AssessmentSequenceTest::amberRun() {
 
 void AssessmentSequenceTest::redRunWritesNoFile() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, true, Others);
     script.add(Join({TonnageAndMedium(), RedStopTail()}));
@@ -138,7 +138,7 @@ void AssessmentSequenceTest::redRunWritesNoFile() {
 
 void AssessmentSequenceTest::respirationStopWritesNoFile() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, true, Others);
     std::vector<Step> exSitu = GreenExSitu();
@@ -219,7 +219,7 @@ void AssessmentSequenceTest::cleanUpTargetPaths() {
     QFETCH(QString, answers);
     QFETCH(QStringList, lines);
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, true, Others);
     std::vector<Step> targets;
@@ -243,7 +243,7 @@ void AssessmentSequenceTest::cleanUpTargetPaths() {
 
 void AssessmentSequenceTest::twoRunsWithoutClearAll() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, true, Others);
     const QString first = dir_.filePath(QStringLiteral("first.txt"));
@@ -260,7 +260,7 @@ void AssessmentSequenceTest::twoRunsWithoutClearAll() {
 
 void AssessmentSequenceTest::clearAllBetweenRuns() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, true, Others);
     const QString first = dir_.filePath(QStringLiteral("before-clear.txt"));
@@ -277,7 +277,7 @@ void AssessmentSequenceTest::clearAllBetweenRuns() {
 
 void AssessmentSequenceTest::redRunAfterAValidOneWritesNoFile() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, true, Others);
     script.add(GreenRun(dir_.filePath(QStringLiteral("valid-first.txt"))));
@@ -292,7 +292,7 @@ void AssessmentSequenceTest::redRunAfterAValidOneWritesNoFile() {
 
 void AssessmentSequenceTest::landUseRunAfterStartUpKeepsEveryReportLine() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, false, Airports);
     const QString path = dir_.filePath(QStringLiteral("land-use.txt"));
@@ -312,7 +312,7 @@ void AssessmentSequenceTest::fullListIsWrittenAndReportedOnce() {
     // Each green land-use run with no group adds 2,510 lines: the 14th run reaches the
     // 16-bit limit of the count after 137 of its lines.
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ReachStage(form, script, false, Airports);
     const QString path = dir_.filePath(QStringLiteral("full.txt"));

@@ -1,5 +1,5 @@
-#include "app/Form1.h"
 #include "support/Runs.h"
+#include "support/TestForm.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -71,7 +71,7 @@ void RiskScreeningTest::everyPath() {
         script.add(answers[i] == u'Y' ? Yes(Questions[i]) : No(Questions[i]));
     if (!callsForAction)
         script.add(NoFurtherAction());
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     Click(form, "Command1");
     VERIFY_SCRIPT(script);
@@ -84,7 +84,7 @@ void RiskScreeningTest::readyAgainAfterNoFurtherAction() {
     ScriptedPrompts script{No(Questions[0]),  No(Questions[1]),  NoFurtherAction(),
                            No(Questions[0]),  Yes(Questions[1]), Yes(Questions[2]),
                            Yes(Questions[3]), Yes(Questions[4])};
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     Click(form, "Command1");
     QVERIFY(IsStartStage(form));
@@ -95,7 +95,7 @@ void RiskScreeningTest::readyAgainAfterNoFurtherAction() {
 
 void RiskScreeningTest::screeningAgainWithoutClearAllDoublesTheModes() {
     ScriptedPrompts script{Yes(Questions[0]), Yes(Questions[0])};
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     Click(form, "Command1");
     // The covered "Ready" is still enabled and reachable from the keyboard.

@@ -1,5 +1,5 @@
-#include "app/Form1.h"
 #include "support/Runs.h"
+#include "support/TestForm.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -50,7 +50,7 @@ private Q_SLOTS:
 void SelectionTest::modeRequired() {
     ScriptedPrompts script;
     script.add(PositiveScreening());
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     Click(form, "Command1");
     script.add(SelectionRequired());
@@ -64,7 +64,7 @@ void SelectionTest::modeRequired() {
 
 void SelectionTest::landUseMode() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ChooseMode(form, script, LandUseMode);
     QComboBox* combo1 = List(form, "Combo1");
@@ -90,7 +90,7 @@ void SelectionTest::landUseMode() {
 
 void SelectionTest::cocMode() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ChooseMode(form, script, CocMode);
     QComboBox* combo3 = List(form, "Combo3");
@@ -115,7 +115,7 @@ void SelectionTest::selectionRequired_data() {
 void SelectionTest::selectionRequired() {
     QFETCH(QString, mode);
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ChooseMode(form, script, mode);
     script.add(SelectionRequired());
@@ -138,7 +138,7 @@ void SelectionTest::cocGroupOfEachText_data() {
 void SelectionTest::cocGroupOfEachText() {
     QFETCH(int, position);
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ChooseMode(form, script, CocMode);
     List(form, "Combo3")->setCurrentIndex(position);
@@ -153,7 +153,7 @@ void SelectionTest::cocGroupOfEachText() {
 
 void SelectionTest::typedCocIsStoredAndKeepsTheGroup() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ChooseMode(form, script, CocMode);
     Pick(form, "Combo3", QStringLiteral("PAH"));
@@ -174,7 +174,7 @@ void SelectionTest::typedCocIsStoredAndKeepsTheGroup() {
 
 void SelectionTest::earlierCocNameCarriesIntoLandUseRun() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ChooseMode(form, script, CocMode);
     Pick(form, "Combo3", QStringLiteral("TPH"));
@@ -207,7 +207,7 @@ void SelectionTest::earlierCocNameCarriesIntoLandUseRun() {
 
 void SelectionTest::landUseTwiceInARow() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ChooseMode(form, script, LandUseMode);
     Pick(form, "Combo2", QStringLiteral("Dry cleaners"));
@@ -227,7 +227,7 @@ void SelectionTest::landUseTwiceInARow() {
 
 void SelectionTest::clearAllThenTheOtherMode() {
     ScriptedPrompts script;
-    Form1 form(&script);
+    TestForm form(&script);
     form.show();
     ChooseMode(form, script, CocMode);
     Click(form, "Command5");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Prompts.h"
+#include "core/Prompts.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "targets/CleanUpTargets.h"
 
-#include "app/Conclusions.h"
+#include "core/Conclusions.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Prompts.h"
-#include "app/Session.h"
+#include "core/Prompts.h"
+#include "core/Session.h"
 
 class QComboBox;
 class QLineEdit;
@@ -23,6 +23,11 @@ struct MainControls {
     QComboBox* Combo3 = nullptr;
     QLineEdit* Text1 = nullptr;
 };
+
+// Creates the controls on the form, named as tests and screen readers find them, in tab order,
+// with their captions and their behaviour; where they stand and how they look is the
+// window's own affair.
+void CreateMainControls(QWidget* form, MainControls& controls);
 
 // What every procedure of the wizard works on: the one session, the prompts and the
 // main window's controls.

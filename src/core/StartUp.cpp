@@ -1,6 +1,6 @@
-#include "app/StartUp.h"
+#include "core/StartUp.h"
 
-#include "app/BackColor.h"
+#include "core/BackColor.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "output/Volumes.h"
+#include "app/Volumes.h"
 
 #include <QDir>
 #include <QStorageInfo>

@@ -1,5 +1,5 @@
-#include "app/NumberText.h"
-#include "app/ReadNumber.h"
+#include "core/NumberText.h"
+#include "core/ReadNumber.h"
 #include "support/TestMain.h"
 
 #include <array>

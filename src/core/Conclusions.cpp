@@ -1,6 +1,6 @@
-#include "app/Conclusions.h"
+#include "core/Conclusions.h"
 
-#include "app/PromptConventions.h"
+#include "core/PromptConventions.h"
 
 namespace terravia {
 

@@ -1,6 +1,6 @@
-#include "app/Session.h"
+#include "core/Session.h"
 
-#include "app/Conclusions.h"
+#include "core/Conclusions.h"
 
 namespace terravia {
 

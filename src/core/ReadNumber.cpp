@@ -1,4 +1,4 @@
-#include "app/ReadNumber.h"
+#include "core/ReadNumber.h"
 
 #include <charconv>
 #include <cmath>

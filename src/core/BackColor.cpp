@@ -1,4 +1,4 @@
-#include "app/BackColor.h"
+#include "core/BackColor.h"
 
 #include <QPalette>
 #include <QWidget>

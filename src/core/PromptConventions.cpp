@@ -1,6 +1,6 @@
-#include "app/PromptConventions.h"
+#include "core/PromptConventions.h"
 
-#include "app/ReadNumber.h"
+#include "core/ReadNumber.h"
 
 namespace terravia {
 

@@ -1,5 +1,5 @@
-#include "app/PromptConventions.h"
-#include "app/Conclusions.h"
+#include "core/PromptConventions.h"
+#include "core/Conclusions.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"
 

@@ -1,7 +1,7 @@
-#include "output/Dialog.h"
+#include "app/Dialog.h"
 
 #include "app/Twips.h"
-#include "output/Volumes.h"
+#include "app/Volumes.h"
 
 #include <QComboBox>
 #include <QDir>

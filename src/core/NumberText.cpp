@@ -1,4 +1,4 @@
-#include "app/NumberText.h"
+#include "core/NumberText.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "output/Dialog.h"
+#include "app/Dialog.h"
 
 #include "app/QtPrompts.h"
-#include "output/Volumes.h"
+#include "app/Volumes.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/Wizard.h"
+
+class QObject;
+
+namespace terravia {
+
+// What each button of the main window does: the road of a run.
+void ConnectButtons(Wizard& wizard, QObject* context);
+
+} // namespace terravia

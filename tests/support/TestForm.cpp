@@ -1,0 +1,15 @@
+#include "support/TestForm.h"
+
+#include "core/StartUp.h"
+#include "screening/Buttons.h"
+
+namespace terravia::test {
+
+TestForm::TestForm(Prompts* prompts)
+    : wizard_{session_, *prompts, {}} {
+    CreateMainControls(this, wizard_.controls);
+    ConnectButtons(wizard_, this);
+    StartUp(wizard_);
+}
+
+} // namespace terravia::test

@@ -1,0 +1,75 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Checks from the #include lines that the code stands on three floors: the foundation
+(src/core), the stages above it, and the application shell (src/app) on top.
+
+    check-floors.py [ROOT]
+
+Fails when an include runs from a lower floor to a higher one, when folders include each
+other in a circle, or when a test of a stage, or the test support, includes the windows.
+"""
+
+import pathlib
+import re
+import sys
+
+FLOORS = {"core": 0, "screening": 1, "ranking": 1, "biological": 1, "targets": 1, "output": 1,
+          "app": 2}
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/[^"]+"', re.MULTILINE)
+
+
+def includes(folder):
+    """(file, folder it includes) for every project include below folder."""
+    for path in sorted(folder.rglob("*")):
+        if path.suffix in (".h", ".cpp"):
+            for match in INCLUDE.finditer(path.read_text(encoding="utf-8")):
+                yield path, match.group(1)
+
+
+def circles(edges):
+    """Every circle of folders, each once, as a list that starts and ends with one folder."""
+    found = []
+
+    def visit(folder, trail):
+        for target in sorted(edges.get(folder, ())):
+            if target == trail[0]:
+                circle = trail + [target]
+                if min(trail) == trail[0]:
+                    found.append(circle)
+            elif target not in trail:
+                visit(target, trail + [target])
+
+    for folder in sorted(edges):
+        visit(folder, [folder])
+    return found
+
+
+def check(root):
+    faults = []
+    edges = {}
+    for path, target in includes(root / "src"):
+        folder = path.relative_to(root / "src").parts[0]
+        if folder not in FLOORS or target not in FLOORS:
+            faults.append(f"{path.relative_to(root)}: folder {folder} or {target} has no floor")
+            continue
+        if target != folder:
+            edges.setdefault(folder, set()).add(target)
+        if FLOORS[target] > FLOORS[folder]:
+            faults.append(f"{path.relative_to(root)}: {folder} includes {target}, a higher floor")
+    for circle in circles(edges):
+        faults.append("folders include each other: " + " -> ".join(circle))
+    for path, target in includes(root / "tests"):
+        folder = path.relative_to(root / "tests").parts[0]
+        if target == "app" and folder != "app":
+            faults.append(f"{path.relative_to(root)}: only the tests of the windows include app")
+    return faults
+
+
+if __name__ == "__main__":
+    root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".").resolve()
+    faults = check(root)
+    for fault in faults:
+        print(fault)
+    if not faults:
+        print("floors: every include runs downward, and no folders include each other")
+    sys.exit(1 if faults else 0)

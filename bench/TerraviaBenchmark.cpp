@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole runs through scripted prompts, the writing of large conclusions files, and the cost
 // of the main window beside a bare widget showing the same picture.
 

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the committed PNG icons from the hand-drawn SVG, so that building the
 # package never needs an SVG renderer. Needs rsvg-convert (Debian: librsvg2-bin).
 set -e

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmark in release mode and runs it offscreen; extra arguments go to it
 # (for example --benchmark_repetitions=5).
 set -e

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the main window's illustration: a cross-section of a site, with a
 treatment pile above ground and a contaminant plume in the strata below.
 

@@ -1,6 +1,8 @@
 #!/bin/bash
-# Builds terravia_1.0_amd64.deb, installs it into a bare Debian 12 made with debootstrap and
-# checks that the installed program opens its main window under Xvfb. Needs root.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds terravia_1.0_amd64.deb, has lintian check it, installs it into a bare Debian 12 made
+# with debootstrap and checks that the installed program shows its manual page and copyright
+# file and opens its main window under Xvfb. Needs root.
 #   bash tools/package-check.sh [BUILD_DIR]     (default: build-pkg, emptied first)
 # TERRAVIA_DEBIAN_MIRROR overrides the mirror found in apt's sources.
 set -euo pipefail
@@ -104,7 +106,7 @@ cleanup() {
 # shellcheck source=tools/deps.sh
 . "$root/tools/deps.sh"
 # shellcheck disable=SC2086
-need_packages $build_packages dpkg-dev file debootstrap
+need_packages $build_packages dpkg-dev file debootstrap lintian
 
 rm -rf "$build"
 mkdir -p "$build"
@@ -121,6 +123,16 @@ if [ ! -f "$deb" ]; then
     exit 1
 fi
 dpkg-deb --field "$deb" Package Version Architecture Depends
+
+echo "== lintian"
+# Errors and warnings fail the check; lintian says nothing at all of a clean package.
+lintian_out=$build/lintian.txt
+if ! lintian --fail-on error,warning --display-info "$deb" >"$lintian_out" 2>&1; then
+    cat "$lintian_out"
+    echo "FAIL: lintian"
+    exit 1
+fi
+grep -v '^running with root privileges' "$lintian_out" || echo "lintian: nothing to report"
 
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
@@ -140,17 +152,33 @@ cp "$deb" "$chroot_dir/root/$deb_name"
 
 step "apt-get update" in_chroot apt-get update
 # Without recommends, so the package's own Depends must be enough.
-step "apt-get install $deb_name xvfb x11-utils" in_chroot sh -c \
-    "cd /root && apt-get install -y --no-install-recommends ./$deb_name xvfb x11-utils"
+step "apt-get install $deb_name xvfb x11-utils man-db" in_chroot sh -c \
+    "cd /root && apt-get install -y --no-install-recommends ./$deb_name xvfb x11-utils man-db"
 for installed in /usr/bin/terravia /usr/share/applications/org.terravia.Terravia.desktop \
     /usr/share/metainfo/org.terravia.Terravia.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/org.terravia.Terravia.svg \
-    /usr/share/icons/hicolor/48x48/apps/org.terravia.Terravia.png; do
+    /usr/share/icons/hicolor/48x48/apps/org.terravia.Terravia.png \
+    /usr/share/doc/terravia/copyright /usr/share/doc/terravia/changelog.gz \
+    /usr/share/man/man1/terravia.1.gz; do
     if [ ! -f "$chroot_dir$installed" ]; then
         echo "FAIL: the package did not install $installed"
         exit 1
     fi
 done
+
+echo "== man terravia"
+manual=$(in_chroot MANWIDTH=80 man -P cat terravia 2>&1) || true
+printf '%s\n' "$manual" | head -n 8
+if ! printf '%s\n' "$manual" | grep -q 'terravia - decision support for the remediation of contaminated land'; then
+    echo "FAIL: man terravia does not show the manual page"
+    exit 1
+fi
+echo "== /usr/share/doc/terravia/copyright"
+head -n 8 "$chroot_dir/usr/share/doc/terravia/copyright"
+if ! grep -q '^License: GPL-3.0-or-later$' "$chroot_dir/usr/share/doc/terravia/copyright"; then
+    echo "FAIL: the copyright file names no licence"
+    exit 1
+fi
 
 echo "== start Xvfb and /usr/bin/terravia"
 # -displayfd picks a free display, so a server already running on the host is no obstacle.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Terravia and starts it.
 set -e
 cd "$(dirname "$0")/.."

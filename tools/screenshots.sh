@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots from the real program under Xvfb, driving one whole run with
 # the keyboard as a user would, and keeps the conclusions file it writes as docs/example.txt.
 #   bash tools/screenshots.sh [PROGRAM]      (default: build/src/app/terravia)

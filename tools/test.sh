@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then builds and runs every test suite of Terravia:
 #   1. the tests;
 #   2. the same tests under a comma-decimal locale (de_DE.UTF-8);
@@ -28,7 +29,7 @@ LOCPATH="$PWD/build-tests/locale" LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 \
 echo "== 3. tests with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTERRAVIA_SANITIZE=ON -DBUILD_TESTING=ON >/dev/null
 cmake --build build-asan -j "$jobs"
-ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1" \
+ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1:suppressions=$PWD/tests/sanitizer/asan.supp" \
 LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0" \
 UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1" \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/Form1.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"

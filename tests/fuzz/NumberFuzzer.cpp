@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks properties of the number reading and writing, not just that they do not crash:
 //  - ReadNumber never yields a value that is not finite;
 //  - spaces, tabs and line feeds inserted anywhere do not change what it reads;

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ValidateMetadata.sh PACKAGING_DIR VERSION
 # Exit 0 when every check passed, 1 on a fault, 77 when neither validator is installed.
 dir=$1

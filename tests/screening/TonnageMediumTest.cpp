@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "screening/TonnageMedium.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"

@@ -57,8 +57,13 @@ std::vector<Volume> MountedVolumes() {
     return volumes;
 }
 
+// Where no mounted volume is seen to hold the path, as inside a chroot, it lies on the root of
+// the file system as far as the user can tell: the drive list shows that root, never a blank.
 Volume VolumeOf(const QString& path) {
-    return FromStorage(QStorageInfo(path));
+    Volume volume = FromStorage(QStorageInfo(path));
+    if (volume.rootPath.isEmpty())
+        volume.rootPath = QDir::rootPath();
+    return volume;
 }
 
 QString StartDirectory(const std::vector<Volume>& mounted) {

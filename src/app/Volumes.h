@@ -24,7 +24,8 @@ struct Volume {
 std::vector<Volume> ChoosableVolumes(const std::vector<Volume>& mounted);
 
 std::vector<Volume> MountedVolumes();
-// The volume that holds the path, whether or not it is choosable.
+// The volume that holds the path, whether or not it is choosable; the file system's root where
+// no mounted volume is seen to hold it.
 Volume VolumeOf(const QString& path);
 
 // Where a fresh dialog opens: drive c where the machine has one, else the user's home.

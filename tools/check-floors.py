@@ -26,22 +26,18 @@ def includes(folder):
                 yield path, match.group(1)
 
 
-def circles(edges):
-    """Every circle of folders, each once, as a list that starts and ends with one folder."""
-    found = []
-
-    def visit(folder, trail):
-        for target in sorted(edges.get(folder, ())):
-            if target == trail[0]:
-                circle = trail + [target]
-                if min(trail) == trail[0]:
-                    found.append(circle)
-            elif target not in trail:
-                visit(target, trail + [target])
-
-    for folder in sorted(edges):
-        visit(folder, [folder])
-    return found
+def in_circles(edges):
+    """The folders that lie on a circle of includes: what is left once every folder that
+    includes no remaining folder, or that no remaining folder includes, is taken away, again
+    and again."""
+    left = {folder: set(targets) for folder, targets in edges.items()}
+    while True:
+        included = set().union(*left.values())
+        off = [f for f, targets in left.items() if not targets & left.keys() or f not in included]
+        if not off:
+            return sorted(left)
+        for folder in off:
+            del left[folder]
 
 
 def check(root):
@@ -56,8 +52,9 @@ def check(root):
             edges.setdefault(folder, set()).add(target)
         if FLOORS[target] > FLOORS[folder]:
             faults.append(f"{path.relative_to(root)}: {folder} includes {target}, a higher floor")
-    for circle in circles(edges):
-        faults.append("folders include each other: " + " -> ".join(circle))
+    circle = in_circles(edges)
+    if circle:
+        faults.append("folders include each other in a circle: " + ", ".join(circle))
     for path, target in includes(root / "tests"):
         folder = path.relative_to(root / "tests").parts[0]
         if target == "app" and folder != "app":

@@ -28,27 +28,19 @@ cat "$transcript"
 echo "----"
 
 # A pick ends with the entry spoken as the list's name, then the list's purpose; the drive's
-# name is the machine's own.
+# name is the machine's own. Each pick is a pattern over the lines joined by "|".
 joined="|$(paste -sd '|' "$transcript")|"
-drive_pick='\|[^|]+ combo box\.\|Drive\.\|'
 status=0
-for pick in "Define historical land use combo box.|Selection mode." \
-    "Dry cleaners combo box.|Historical land use." \
-    "Define chemicals of concern (COCs) combo box.|Selection mode." \
-    "TPH editable combo box.|TPH.|COC group." \
-    "DRIVE"; do
-    if [ "$pick" = DRIVE ]; then
-        [[ "$joined" =~ $drive_pick ]] && heard=${BASH_REMATCH[0]} || heard=""
+for pick in 'Define historical land use combo box\.\|Selection mode\.' \
+    'Dry cleaners combo box\.\|Historical land use\.' \
+    'Define chemicals of concern \(COCs\) combo box\.\|Selection mode\.' \
+    'TPH editable combo box\.\|TPH\.\|COC group\.' \
+    '[^|]+ combo box\.\|Drive\.'; do
+    if [[ "$joined" =~ \|$pick\| ]]; then
+        heard=${BASH_REMATCH[0]//|/ }
+        echo "heard:${heard% }"
     else
-        [[ "$joined" == *"|$pick|"* ]] && heard="|$pick|" || heard=""
-    fi
-    if [ -n "$heard" ]; then
-        heard=${heard#|}
-        heard=${heard%|}
-        echo "heard: ${heard//|/ }"
-    else
-        [ "$pick" = DRIVE ] && pick="<drive> combo box.|Drive."
-        echo "NOT HEARD: ${pick//|/ }"
+        echo "NOT HEARD: $pick"
         status=1
     fi
 done

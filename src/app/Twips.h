@@ -2,7 +2,8 @@
 
 #pragma once
 
-#include <QLatin1StringView>
+#include "core/Wizard.h"
+
 #include <QRect>
 #include <QWidget>
 
@@ -17,11 +18,10 @@ constexpr QRect TwipRect(int left, int top, int width, int height) {
     return {Twips(left), Twips(top), Twips(width), Twips(height)};
 }
 
-// A control of the window, named as tests and screen readers find it.
+// A named control of the window, at its place.
 template <typename Control>
 Control* MakeControl(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* control = new Control(parent);
-    control->setObjectName(QLatin1StringView(name));
+    auto* control = NewControl<Control>(parent, name);
     control->setGeometry(geometry);
     return control;
 }

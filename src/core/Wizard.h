@@ -5,6 +5,8 @@
 #include "core/Prompts.h"
 #include "core/Session.h"
 
+#include <QLatin1StringView>
+
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +27,13 @@ struct MainControls {
     QComboBox* Combo3 = nullptr;
     QLineEdit* Text1 = nullptr;
 };
+
+// A new control of the form, named as tests and screen readers find it.
+template <typename Control> Control* NewControl(QWidget* form, const char* name) {
+    auto* control = new Control(form);
+    control->setObjectName(QLatin1StringView(name));
+    return control;
+}
 
 // Creates the controls on the form, named as tests and screen readers find them, in tab order,
 // with their captions and their behaviour; where they stand and how they look is the

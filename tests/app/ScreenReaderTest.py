@@ -35,6 +35,7 @@ PRESS = ("Press", "SetFocus")
 PICK_FIRST = ("alt+Down", "Return")
 PICK_SECOND = ("alt+Down", "Down", "Return")
 LIST_ACTIONS = ("ShowMenu", "Press")
+NOT_AN_ENTRY = "current entry not among the entries"
 ILLUSTRATION = ("Cross-section of a contaminated site: a treatment pile, a borehole and a "
                 "contaminant plume above the ground water")
 
@@ -82,7 +83,7 @@ def row(node):
     entries = [item.name for item in children(parts["list"])] if "list" in parts else []
     summary = (len(entries), entries[0] if entries else None, entries[-1] if entries else None)
     if node.name and node.name not in entries and "text" not in parts:
-        summary += ("current entry not among the entries",)
+        summary += (NOT_AN_ENTRY,)
     found += (summary,)
     if "text" in parts:
         text = parts["text"].queryText()
@@ -128,18 +129,18 @@ class Desktop:
         os.environ.update(HOME=self.home, XDG_RUNTIME_DIR=runtime)
         os.environ.pop("QT_QPA_PLATFORM", None)
 
-    def start(self, command, announces=None):
-        """Starts a process; with announces, reads the first line it writes to that fd."""
-        if announces is None:
-            process = subprocess.Popen(command, stdout=subprocess.DEVNULL,
-                                       stderr=subprocess.DEVNULL)
-            self.processes.append(process)
-            return process
-        read, write = os.pipe()
-        process = subprocess.Popen([a.replace("FD", str(write)) for a in command],
-                                   pass_fds=(write,), stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
-        self.processes.append(process)
+    def start(self, command, announces=False):
+        """Starts a process. With announces, FD in the command stands for a pipe, and the first
+        line the process writes there is returned: what it announces once it is ready."""
+        fds = ()
+        if announces:
+            read, write = os.pipe()
+            fds = (write,)
+            command = [a.replace("FD", str(write)) for a in command]
+        self.processes.append(subprocess.Popen(command, pass_fds=fds, stdout=subprocess.DEVNULL,
+                                               stderr=subprocess.DEVNULL))
+        if not announces:
+            return None
         os.close(write)
         with os.fdopen(read) as stream:
             line = stream.readline().strip()
@@ -153,9 +154,6 @@ class Desktop:
         os.environ["DISPLAY"] = ":" + self.start(
             ["Xvfb", "-displayfd", "FD", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
              "-noreset"], True)
-        wait_until("Xvfb taking connections",
-                   lambda: (subprocess.run(["xdotool", "getdisplaygeometry"],
-                                           capture_output=True).returncode == 0, "refused"))
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.start(
             ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=FD"], True)
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
@@ -199,11 +197,11 @@ class Desktop:
                 with open(self.log) as log:
                     raise Failure(f"terravia ended with {self.app.returncode}: {log.read()}")
             app = self.application()
-            names = [w.name for w in children(app)] if app else []
-            for window in children(app) if app else []:
+            windows = children(app) if app else []
+            for window in windows:
                 if window.name == title and window.getState().contains(pyatspi.STATE_SHOWING):
                     return True, window
-            return False, f"no window \"{title}\" among {names}"
+            return False, f"no window \"{title}\" among {[w.name for w in windows]}"
         return wait_until(f"window \"{title}\"", probe)
 
     def expect(self, stage, title, expected):
@@ -304,19 +302,17 @@ def run(program, orca_log=None):
             desktop.answer(info, "y" if yes else "n")
 
         dialog = desktop.window("Conclusions file")
-        drive = dialog.getChildAtIndex(1).name
-        if not drive:
-            raise Failure("the drive list names no current drive")
-        entries = row(dialog.getChildAtIndex(1))[4]
+        # The drive's name is the machine's own: it must be there, and among the entries.
+        drive = row(dialog.getChildAtIndex(1))
+        if not drive[1] or drive[4][0] < 1 or NOT_AN_ENTRY in drive[4]:
+            raise Failure(f"the drive list names no current drive: {drive}")
         found = desktop.expect("save-location dialog", "Conclusions file", [
             ("push button", "OK", "", PRESS),
-            ("combo box", drive, "Drive", LIST_ACTIONS, entries),
+            ("combo box", drive[1], "Drive", LIST_ACTIONS, drive[4]),
             ("tree", "Directory", "", ()),
             ("list", "Files", "", ()),
             ("text", "File name", "", ("SetFocus",)),
         ])
-        if entries[0] < 1:
-            raise Failure("the drive list has no entries")
         # The drive list is picked from too (its current drive again); the name field is then
         # two steps back.
         desktop.keys_to("Conclusions file", "Tab", "alt+Down", "Return")

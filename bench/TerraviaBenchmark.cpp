@@ -6,6 +6,7 @@
 #include "app/Form1.h"
 #include "core/Conclusions.h"
 #include "output/ConclusionsFile.h"
+#include "output/ReplaceFile.h"
 #include "ranking/CocGroups.h"
 #include "ranking/RankTechnologies.h"
 #include "support/Runs.h"

@@ -26,4 +26,4 @@ need_packages() {
 }
 
 build_packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev"
-test_packages="clang llvm-14 libclang-rt-14-dev locales libbenchmark-dev desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-pyatspi xdotool"
+test_packages="strace clang llvm-14 libclang-rt-14-dev locales libbenchmark-dev desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-pyatspi xdotool"

@@ -3,9 +3,9 @@
 #include "output/ConclusionsFile.h"
 
 #include "core/PromptConventions.h"
+#include "output/ReplaceFile.h"
 
 #include <QLineEdit>
-#include <QSaveFile>
 
 namespace terravia {
 namespace {
@@ -70,15 +70,6 @@ QByteArray ConclusionsBytes(const Session& session) {
         bytes += "\r\n";
     }
     return bytes;
-}
-
-std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes) {
-    // A directory of that name is refused at open, and a failed write discards the
-    // temporary file: the file at the path is replaced whole or not at all.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return std::nullopt;
 }
 
 void WriteConclusionsFile(Wizard& wizard) {

@@ -7,8 +7,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 namespace terravia {
 
 // Asks for a location in the save-location dialog and writes lines 1 to ConclusionCount of
@@ -23,9 +21,5 @@ QString WithTxtExtension(const QString& path);
 
 // The file's content: each line followed by CR LF, one byte a character.
 QByteArray ConclusionsBytes(const Session& session);
-
-// Replaces the file at the path with the bytes, or leaves it as it was; the system's reason
-// when it could not be written.
-std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes);
 
 } // namespace terravia

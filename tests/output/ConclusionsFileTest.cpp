@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "output/ConclusionsFile.h"
+#include "output/ReplaceFile.h"
 
 #include "core/Conclusions.h"
 #include "support/ScriptedPrompts.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -66,6 +68,7 @@ private Q_SLOTS:
     void fileName_data();
     void fileName();
     void existingLongerFileIsReplaced();
+    void replacedFileKeepsItsLinkAndMode();
     void failedWrite_data();
     void failedWrite();
     void closedBeforeAnyPathAsksAgain();
@@ -114,6 +117,24 @@ void ConclusionsFileTest::existingLongerFileIsReplaced() {
 
     VERIFY_SCRIPT(run.script);
     QCOMPARE(Read(path), ThreeLines);
+}
+
+void ConclusionsFileTest::replacedFileKeepsItsLinkAndMode() {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(u"target.txt"_s);
+    const QString link = dir.filePath(u"link.txt"_s);
+    Write(target, "earlier");
+    const auto mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QVERIFY(QFile::setPermissions(target, mode));
+    QVERIFY(QFile::link(target, link));
+
+    QCOMPARE(ReplaceFile(link, ThreeLines), std::nullopt);
+
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(Read(target), ThreeLines);
+    // Qt adds the current user's own bits (0x0700) to the owner's, group's and others'.
+    QCOMPARE(QFile::permissions(target) & ~QFileDevice::Permissions(0x0700), mode);
+    QCOMPARE(Entries(dir.path()), (QStringList{u"link.txt"_s, u"target.txt"_s}));
 }
 
 void ConclusionsFileTest::failedWrite_data() {

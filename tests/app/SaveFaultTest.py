@@ -1,0 +1,255 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Saving the conclusions when the disk is full or fails, as the user meets it.
+
+The real program under Xvfb, driven from the keyboard, saves into a small tmpfs filled to its
+last byte, and then, with strace attached to it, meets a failure injected at each system call
+of the save. After every failure the program must name the system's reason, the earlier file
+must keep its bytes, no temporary file may be left, and the conclusions must still reach a
+second location. A trace of the save that succeeds shows the file's bytes, then its name,
+reaching the disk before the run's last message.
+
+    SaveFaultTest.py PATH-TO-TERRAVIA GOLDEN-FILE
+
+Needs root (a private mount namespace and ptrace); exits 77 without it.
+"""
+
+import errno
+import os
+import shutil
+import subprocess
+import sys
+import time
+
+from realprogram import (DIALOG, INFO, MAIN, Desktop, Failure, Text, answer_green_run, labels,
+                         to_coc_stage, to_land_use_stage, wait_until)
+
+EARLIER = b"Earlier report, kept as it was\n"  # 31 bytes
+NOT_SAVED = "Conclusions file not saved"
+FULL_SIZE = 64 * 1024  # smaller than a land-use run's conclusions with no COC group
+
+
+def skip(reason):
+    print(f"SKIP: {reason}")
+    sys.exit(77)
+
+
+def fill(directory):
+    """Writes a filler file until the file system has not one byte left."""
+    with open(os.path.join(directory, "filler"), "wb", buffering=0) as filler:
+        for chunk in (b"\0" * 4096, b"\0"):
+            try:
+                while True:
+                    filler.write(chunk)
+            except OSError as error:
+                if error.errno != errno.ENOSPC:
+                    raise
+
+
+def listing(directory):
+    return sorted(os.listdir(directory))
+
+
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
+class Tracer:
+    """strace attached to the program's main thread, which alone runs the save, for the time
+    of one save."""
+
+    def __init__(self, pid, arguments, log="/dev/null"):
+        self.process = subprocess.Popen(["strace", "-p", str(pid), "-o", log, *arguments],
+                                        stderr=subprocess.PIPE, text=True)
+        said = []
+        while not said or "attached" not in said[-1]:
+            said.append(self.process.stderr.readline())
+            if not said[-1]:
+                raise Failure(f"strace did not attach: {said}")
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(10)
+
+
+class Saves:
+    def __init__(self, desktop):
+        self.desktop = desktop
+        self.home = desktop.home
+        self.pid = desktop.app.pid
+
+    def save(self, *keys):
+        """Names the file in the dialog and presses Return there, which presses OK."""
+        self.desktop.keys_to(DIALOG, *keys, "Return")
+
+    def expect_failure(self, case, path, reason, directory, before):
+        """The message names the path and the reason; the directory is as it was; then the
+        offer of another location is taken."""
+        box = self.desktop.window(NOT_SAVED)
+        expected = f"The conclusions could not be saved to {path}: {reason}"
+        if labels(box) != [expected]:
+            raise Failure(f"{case}: the message reads {labels(box)}, expected {expected!r}")
+        if listing(directory) != before[0]:
+            raise Failure(f"{case}: the directory holds {listing(directory)}, before {before[0]}")
+        if read(path) != before[1]:
+            raise Failure(f"{case}: the earlier file now holds {read(path)[:80]!r}")
+        self.desktop.answer(NOT_SAVED, "Return")
+        question = self.desktop.window(INFO)
+        if labels(question) != ["Do you want to choose another location for the conclusions "
+                                "file?"]:
+            raise Failure(f"{case}: after the message came {labels(question)}")
+        self.desktop.answer(INFO, "y")
+        print(f"ok: {case}: \"{reason}\" named, the earlier file and the directory as they were")
+
+    def complete(self):
+        """Waits for the run's last message; returns when it was first seen."""
+        self.desktop.window("Process complete")
+        seen = time.time()
+        self.desktop.answer("Process complete", "Return")
+        return seen
+
+
+# (case, system calls injected, errno, its reason, limited to the temporary file)
+INJECTED = (
+    ("open", "open,openat", errno.EDQUOT, True),
+    ("write", "write", errno.EDQUOT, True),
+    ("file sync", "fdatasync,fsync", errno.EIO, False),
+    ("close", "close", errno.EIO, True),
+    ("link of the earlier file", "link,linkat", errno.EIO, False),
+    ("rename", "rename,renameat,renameat2", errno.EIO, False),
+    ("directory sync", "fsync", errno.EIO, False),
+)
+ORDER = ("fdatasync", "link", "rename", "fsync", "unlink")
+
+
+def injected_failures(saves):
+    """One failing save per injected system call, into a directory with an earlier report."""
+    home = saves.home
+    report = os.path.join(home, "report.txt")
+    temporary = os.path.join(home, f".terravia-new-{saves.pid}")
+    for case, calls, error, on_temporary in INJECTED:
+        before = (listing(home), read(report))
+        tracer = Tracer(saves.pid, ["-e", f"trace={calls}",
+                                    "-e", f"inject={calls}:error={errno.errorcode[error]}:when=1",
+                                    *(["-P", temporary] if on_temporary else [])])
+        saves.save("shift+Tab", Text("report"))
+        saves.expect_failure(case, report, os.strerror(error), home, before)
+        tracer.stop()
+
+
+def no_directory_sync(saves):
+    """A file system that cannot sync a directory (EINVAL) still takes the report."""
+    report = os.path.join(saves.home, "report.txt")
+    before = (listing(saves.home), read(report))
+    tracer = Tracer(saves.pid, ["-e", "trace=fsync", "-e", "inject=fsync:error=EINVAL:when=1"])
+    saves.save("shift+Tab", Text("report"))
+    saves.complete()
+    tracer.stop()
+    if read(report) == before[1] or listing(saves.home) != before[0]:
+        raise Failure("with no directory sync, the report was not replaced, or a file was left")
+    print("ok: a directory that cannot be synced is no failure")
+
+
+def traced_save(saves, golden):
+    """A save that succeeds, traced: the file's sync, the link of the earlier file, the rename
+    and the directory's sync, in that order, all before the last message."""
+    home = saves.home
+    trace = os.path.join(os.path.dirname(home), "save.trace")
+    with open(os.path.join(home, "second.txt"), "wb") as earlier:
+        earlier.write(EARLIER)
+    tracer = Tracer(saves.pid, ["-ttt", "-e", "trace=" + ",".join(
+        ("fdatasync", "fsync", "link", "linkat", "rename", "renameat", "renameat2", "unlink",
+         "unlinkat"))], trace)
+    saves.save("shift+Tab", Text("second"))
+    seen = saves.complete()
+    tracer.stop()
+    calls = []
+    with open(trace) as lines:
+        for line in lines:
+            stamp, call = line.split(" ", 1)
+            name = call.split("(", 1)[0].removesuffix("2").removesuffix("at")
+            if name in ORDER and call.rstrip().endswith("= 0"):
+                calls.append((name, float(stamp)))
+    if [name for name, _ in calls] != list(ORDER):
+        raise Failure(f"the save's calls came as {calls}, expected {ORDER}")
+    if calls[3][1] >= seen:
+        raise Failure("the directory was synced after the last message was shown")
+    if read(os.path.join(home, "second.txt")) != golden:
+        raise Failure("the second location does not hold the whole conclusions")
+    print("ok: the file synced, the earlier one linked, renamed, the directory synced, "
+          "then the last message; every conclusion in the file")
+
+
+def full_disk(saves, full, keys_to_full, case, second):
+    """A save into the full file system fails with its reason; the next one, elsewhere,
+    succeeds. Returns the bytes written there."""
+    report = os.path.join(full, "report.txt")
+    before = (listing(full), read(report))
+    saves.save("Tab", "Tab", *keys_to_full, "Tab", "Tab", Text("report"))
+    saves.expect_failure(case, report, os.strerror(errno.ENOSPC), full, before)
+    saves.save("shift+Tab", Text(second))
+    saves.complete()
+    return read(os.path.join(saves.home, second + ".txt"))
+
+
+def run(program, golden):
+    with Desktop(program) as desktop:
+        full = os.path.join(desktop.home, "full")
+        os.makedirs(full)
+        subprocess.run(["mount", "-t", "tmpfs", "-o", f"size={FULL_SIZE},mode=0755", "tmpfs",
+                        full], check=True)
+        with open(os.path.join(full, "report.txt"), "wb") as earlier:
+            earlier.write(EARLIER)
+        fill(full)
+        with open(os.path.join(desktop.home, "report.txt"), "wb") as earlier:
+            earlier.write(EARLIER)
+        saves = Saves(desktop)
+
+        desktop.window(MAIN)
+        to_coc_stage(desktop, "Others e.g. Asbestos")
+        desktop.keys_to(MAIN, "Tab", "space")  # Select COC
+        answer_green_run(desktop)
+        small = full_disk(saves, full, [Text("full")], "a full disk, conclusions under 16 KB",
+                          "small")
+        if small != golden:
+            raise Failure("after the full disk, the second location misses conclusions")
+
+        desktop.keys_to(MAIN, "space")  # Select COC again: the same run once more
+        answer_green_run(desktop)
+        injected_failures(saves)
+        traced_save(saves, golden * 2)
+        desktop.keys_to(MAIN, "space")
+        answer_green_run(desktop)
+        no_directory_sync(saves)
+
+        desktop.keys_to(MAIN, "Tab", "space")  # Clear all
+        desktop.keys_to(MAIN, "shift+Tab")
+        to_land_use_stage(desktop)
+        desktop.keys_to(MAIN, "Tab", "space")  # Select land use
+        answer_green_run(desktop)
+        large = full_disk(saves, full, [Text("full")],
+                          "a full disk, conclusions larger than the file system", "large")
+        if len(large) <= FULL_SIZE or not large.endswith(b"\r\n"):
+            raise Failure(f"the land-use run's file holds {len(large)} bytes")
+        subprocess.run(["umount", full], check=True)
+
+
+if __name__ == "__main__":
+    if os.geteuid() != 0:
+        skip("needs root, for a private mount namespace with a full tmpfs and for strace")
+    for tool in ("strace", "unshare", "xdotool"):
+        if shutil.which(tool) is None:
+            skip(f"{tool} is not installed")
+    if os.environ.get("TERRAVIA_PRIVATE_MOUNTS") != "1":
+        # The full file system is mounted where only this test sees it.
+        os.environ["TERRAVIA_PRIVATE_MOUNTS"] = "1"
+        os.execvp("unshare", ["unshare", "--mount", "--propagation", "private",
+                              sys.executable, *sys.argv])
+    try:
+        with open(sys.argv[2], "rb") as golden_file:
+            run(sys.argv[1], golden_file.read())
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        sys.exit(1)
+    print("saving under faults: every failure named, no report lost")

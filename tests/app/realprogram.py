@@ -1,0 +1,236 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The real program on a desktop of its own, for the tests that meet it as a user does.
+
+Xvfb, a private D-Bus session with its AT-SPI bus, and Terravia on them; the program's windows
+are read from the accessibility bus and driven with keys, as a keyboard user drives them.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+import pyatspi
+
+DEADLINE = 30.0  # seconds for the program, a window or an expected state to show
+ORCA_PACE = 0.8  # seconds after each key for Orca to speak, as a listening user waits
+
+MAIN = "Terravia 1.0"
+INFO = "Information required"
+DIALOG = "Conclusions file"
+COC_GROUPS = (12, "Metals e.g. Zinc, Copper & Semi Metals/Non metals e.g.", "Others e.g. Asbestos")
+# A pick from an open list, as a keyboard user makes it: the list opens on its current entry,
+# or on its first where none is current.
+PICK_FIRST = ("alt+Down", "Return")
+PICK_SECOND = ("alt+Down", "Down", "Return")
+
+class Failure(Exception):
+    pass
+
+
+class Text(str):
+    """Keys that type this text."""
+
+
+def wait_until(what, probe):
+    """Polls probe() until it returns something true; fails with its last return otherwise."""
+    end = time.monotonic() + DEADLINE
+    while True:
+        result = probe()
+        if result and result[0]:
+            return result[1]
+        if time.monotonic() > end:
+            raise Failure(f"{what}: {result[1] if result else 'nothing'}")
+        time.sleep(0.05)
+
+
+def children(node):
+    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+
+
+class Desktop:
+    """Xvfb, a private session bus with its AT-SPI bus, and the program on them."""
+
+    def __init__(self, program, orca_log=None):
+        self.program = program
+        self.orca_log = orca_log
+        self.processes = []
+        self.scratch = tempfile.mkdtemp(prefix="terravia-a11y-")
+        self.home = os.path.join(self.scratch, "home")
+        os.makedirs(self.home)
+        runtime = os.path.join(self.scratch, "runtime")
+        os.makedirs(runtime, mode=0o700)
+        os.environ.update(HOME=self.home, XDG_RUNTIME_DIR=runtime)
+        os.environ.pop("QT_QPA_PLATFORM", None)
+
+    def start(self, command, announces=False):
+        """Starts a process. With announces, FD in the command stands for a pipe, and the first
+        line the process writes there is returned: what it announces once it is ready."""
+        fds = ()
+        if announces:
+            read, write = os.pipe()
+            fds = (write,)
+            command = [a.replace("FD", str(write)) for a in command]
+        self.processes.append(subprocess.Popen(command, pass_fds=fds, stdout=subprocess.DEVNULL,
+                                               stderr=subprocess.DEVNULL))
+        if not announces:
+            return None
+        os.close(write)
+        with os.fdopen(read) as stream:
+            line = stream.readline().strip()
+        if not line:
+            raise Failure(f"{command[0]} did not start")
+        return line
+
+    def __enter__(self):
+        # Without -noreset the server resets whenever its last client leaves, refusing
+        # connections for that moment.
+        os.environ["DISPLAY"] = ":" + self.start(
+            ["Xvfb", "-displayfd", "FD", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             "-noreset"], True)
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.start(
+            ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=FD"], True)
+        self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        if self.orca_log:
+            self.start(["orca", "--replace", "--debug-file", self.orca_log])
+            wait_until("Orca on the bus", lambda: (self.application("orca"), "not yet"))
+        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
+        self.log = os.path.join(self.scratch, "terravia.log")
+        with open(self.log, "w") as log:
+            self.app = subprocess.Popen([self.program], env=env, stdout=log, stderr=log)
+        self.processes.append(self.app)
+        return self
+
+    def __exit__(self, *failure):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.send_signal(signal.SIGTERM)
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+        shutil.rmtree(self.scratch, ignore_errors=True)
+
+    def application(self, name=None):
+        """The program on the bus; with a name, the application of that name."""
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in children(desktop):
+            try:
+                if app is not None and (app.name == name if name else
+                                        app.get_process_id() == self.app.pid):
+                    return app
+            except Exception:  # an application leaving the bus while it is read
+                pass
+        return None
+
+    def window(self, title):
+        """The program's top-level window with this title, once it is on the bus."""
+        def probe():
+            if self.app.poll() is not None:
+                with open(self.log) as log:
+                    raise Failure(f"terravia ended with {self.app.returncode}: {log.read()}")
+            app = self.application()
+            windows = children(app) if app else []
+            for window in windows:
+                if window.name == title and window.getState().contains(pyatspi.STATE_SHOWING):
+                    return True, window
+            return False, f"no window \"{title}\" among {[w.name for w in windows]}"
+        return wait_until(f"window \"{title}\"", probe)
+
+    def expect(self, stage, title, expected):
+        """Waits until the window's controls read as expected, then returns them."""
+        def probe():
+            window = self.window(title)
+            found = [row(control) for control in children(window)]
+            if found == expected:
+                return True, found
+            lines = [f"  expected {e}\n  found    {f}" for e, f in zip(expected, found) if e != f]
+            if len(found) != len(expected):
+                lines.append(f"  {len(found)} controls, expected {len(expected)}")
+            return False, "\n" + "\n".join(lines)
+        result = wait_until(f"{stage}, \"{title}\"", probe)
+        print(f"ok: {stage}")
+        return result
+
+    def keys_to(self, title, *keys):
+        """Gives the window of this title the keyboard, as a window manager would, and once the
+        program has made it the active window, presses the keys in order; a Text is typed."""
+        def focused():
+            ids = xdotool("search", "--onlyvisible", "--name", f"^{title}$")
+            if not ids:
+                return False, "not on the display"
+            xdotool("windowfocus", "--sync", ids[0])
+            active = self.window(title).getState().contains(pyatspi.STATE_ACTIVE)
+            return active, ids[0]
+        window = wait_until(f"\"{title}\" active", focused)
+        for key in keys:
+            if isinstance(key, Text):
+                xdotool("type", "--delay", "20", key)
+            else:
+                xdotool("key", key)
+            if self.orca_log:
+                time.sleep(ORCA_PACE)
+        return window
+
+    def answer(self, title, *keys):
+        """Answers a box and waits until it has gone."""
+        window = self.keys_to(title, *keys)
+        wait_until(f"\"{title}\" closing",
+                   lambda: (window not in xdotool("search", "--onlyvisible", "--name",
+                                                  f"^{title}$"), "still open"))
+
+
+def xdotool(*arguments):
+    return subprocess.run(["xdotool", *arguments], capture_output=True, text=True).stdout.split()
+
+
+def labels(window):
+    """The texts a box shows, in the order they stand."""
+    found = []
+    for node in children(window):
+        if node.getRoleName() == "label" and node.name:
+            found.append(node.name)
+        found.extend(labels(node))
+    return found
+
+
+def to_coc_stage(desktop, coc):
+    """From the start stage, through a positive screening, to a typed COC group."""
+    desktop.keys_to(MAIN, "space")  # Ready
+    desktop.answer(INFO, "y")
+    desktop.keys_to(MAIN, "Tab", *PICK_FIRST, "Tab", "space")  # COCs, COC or Land Use?
+    desktop.keys_to(MAIN, "Tab", Text(coc))
+
+
+def to_land_use_stage(desktop):
+    """From the start stage, through a positive screening, to the first land use."""
+    desktop.keys_to(MAIN, "space")  # Ready
+    desktop.answer(INFO, "y")
+    desktop.keys_to(MAIN, "Tab", *PICK_SECOND, "Tab", "space")  # land use, COC or Land Use?
+    desktop.keys_to(MAIN, "Tab", *PICK_FIRST)
+
+
+def answer_green_run(desktop):
+    """Answers a run from the tonnage to the save-location dialog: a green verdict, a plain
+    biological assessment and off-site targets, as the tests' golden file was written."""
+    desktop.answer("Tonnage", Text("250"), "Return")
+    desktop.answer(INFO, "y")  # solid
+    desktop.answer("Concentration", Text("500"), "Return")
+    desktop.answer(INFO, "n")
+    desktop.answer(INFO, "y")  # gasoline range
+    for title, reply in (("Respiration rate", "0.5"), ("Soil pH", "7"),
+                         ("Bulk density", "1.2"), ("Water holding capacity", "30")):
+        desktop.answer(title, Text(reply), "Return")
+    desktop.answer("Ex situ is valid", "Return")
+    for title, reply in (("CFU concentration", "50000"), ("CFU heterotrophs", "2000"),
+                         ("Respiration rate after bioaugmentation", "0.1"),
+                         ("Biodegradation rate", "150"),
+                         ("C concentration associated with TPH", "123"),
+                         ("Co-contaminants", "500")):
+        desktop.answer(title, Text(reply), "Return")
+    for yes in (True, True, False, True, False):  # assays; residual soil; targets
+        desktop.answer(INFO, "y" if yes else "n")

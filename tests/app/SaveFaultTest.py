@@ -15,6 +15,7 @@ Needs root (a private mount namespace and ptrace); exits 77 without it.
 """
 
 import errno
+import locale
 import os
 import shutil
 import subprocess
@@ -246,6 +247,8 @@ if __name__ == "__main__":
         os.environ["TERRAVIA_PRIVATE_MOUNTS"] = "1"
         os.execvp("unshare", ["unshare", "--mount", "--propagation", "private",
                               sys.executable, *sys.argv])
+    # The reasons are the system's words in the user's language, as the program gives them.
+    locale.setlocale(locale.LC_ALL, "")
     try:
         with open(sys.argv[2], "rb") as golden_file:
             run(sys.argv[1], golden_file.read())

@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What a blind user hears: runs Debian's screen reader, Orca, headless beside Terravia under
 # Xvfb, drives a run with the keyboard (the screen-reader test's run, keys paced for Orca) and
-# prints every line Orca speaks. Then checks that each keyboard pick from a list ends with the
-# chosen entry and the list's purpose. No sound is needed: Orca's speech is read from its
-# debug file.
+# prints every line Orca speaks. Then checks what a blind user must hear: each pick from a list,
+# each list the wizard moves the keyboard to, and in the save-location dialog the directory,
+# the picked file's name and the whole path before OK. No sound is needed: Orca's speech is
+# read from its debug file.
 #   bash tools/screen-reader-check.sh [PROGRAM]      (default: build/src/app/terravia, built)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,20 +28,29 @@ echo "---- Orca said:"
 cat "$transcript"
 echo "----"
 
-# A pick ends with the entry spoken as the list's name, then the list's purpose; the drive's
-# name is the machine's own. Each pick is a pattern over the lines joined by "|".
+# Each pattern is a stretch of speech, over the lines joined by "|": a pick ends with the entry
+# spoken as the list's name, then the list's purpose; the list the user acts on next is spoken
+# when a step shows it; the save-location dialog says where the file goes, from its opening
+# to OK. The drive's name and the directories are the machine's own.
 joined="|$(paste -sd '|' "$transcript")|"
 status=0
-for pick in 'Define historical land use combo box\.\|Selection mode\.' \
+for heard in 'y \|Terravia 1\.0\.\|combo box\.\|Selection mode\.' \
+    'Define historical land use combo box\.\|Selection mode\.' \
+    'COC or Land Use\? push button\.\|space \|combo box\.\|Historical land use\.' \
     'Dry cleaners combo box\.\|Historical land use\.' \
     'Define chemicals of concern \(COCs\) combo box\.\|Selection mode\.' \
     'TPH editable combo box\.\|TPH\.\|COC group\.' \
-    '[^|]+ combo box\.\|Drive\.'; do
-    if [[ "$joined" =~ \|$pick\| ]]; then
-        heard=${BASH_REMATCH[0]//|/ }
-        echo "heard:${heard% }"
+    'Conclusions file dialog\.\|OK push button\.\|Directory: [^|]+/home\.' \
+    'File name text\.\|Directory: [^|]+/home\.' \
+    '[^|]+ combo box\.\|Drive\.' \
+    'Directory tree\.(\|[a-z] )+\|[^|]+/home/empty collapsed\.' \
+    'Files\.\|List with 3 items\.\|earlier-notes\.txt\.\|return ' \
+    'OK push button\.\|Directory: [^|]+/home/three\. File: [^|]+/home/three/read-aloud\.txt\.\|return '; do
+    if [[ "$joined" =~ \|$heard\| ]]; then
+        spoken=${BASH_REMATCH[0]//|/ }
+        echo "heard:${spoken% }"
     else
-        echo "NOT HEARD: $pick"
+        echo "NOT HEARD: $heard"
         status=1
     fi
 done

@@ -4,6 +4,7 @@
 
 #include "app/Twips.h"
 #include "app/Volumes.h"
+#include "output/ConclusionsFile.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,11 +12,14 @@
 #include <QFileSystemModel>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QSortFilterProxyModel>
+#include <QStringListModel>
 #include <QTreeView>
 
 namespace terravia {
@@ -29,6 +33,54 @@ constexpr QPoint ClientPlace(Twips(2760), Twips(3750));
 QString DriveDirectory(const QString& rootPath) {
     const QString current = QDir::currentPath();
     return VolumeOf(current).rootPath == rootPath ? current : rootPath;
+}
+
+// The name column of the directory tree alone: the size, type and date columns are not shown,
+// so they are not offered to screen readers either. A directory is read by its full path, so
+// that the tree says where the user is, not only a folder's name.
+class NameColumn : public QSortFilterProxyModel {
+public:
+    NameColumn(QFileSystemModel* source, QObject* parent)
+        : QSortFilterProxyModel(parent)
+        , source_(source) {
+        setSourceModel(source);
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::AccessibleTextRole)
+            return QDir::toNativeSeparators(source_->filePath(mapToSource(index)));
+        return QSortFilterProxyModel::data(index, role);
+    }
+
+protected:
+    bool filterAcceptsColumn(int column, const QModelIndex&) const override { return column == 0; }
+
+private:
+    QFileSystemModel* source_;
+};
+
+// The name field, heard when Tab reaches it empty. A line edit reached by Tab selects all its
+// text, and reports a caret in it, before the bridge reports the focus; Orca then moves to the
+// field silently and has nothing to say when the focus follows. With no text there is nothing
+// to select, so the field takes the focus as from a click.
+class NameField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        if (!text().isEmpty())
+            return QLineEdit::focusInEvent(event);
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        QLineEdit::focusInEvent(&plain);
+    }
+};
+
+bool IsReturn(const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 } // namespace
@@ -70,22 +122,21 @@ void Dialog::CreateControls() {
     Dir1->setAccessibleName(QStringLiteral("Directory"));
     File1 = MakeControl<QListView>(this, "File1", TwipRect(120, 3360, 5055, 2820));
     File1->setAccessibleName(QStringLiteral("Files"));
-    Text1 = MakeControl<QLineEdit>(this, "Text1", TwipRect(120, 6240, 5055, 375));
+    Text1 = MakeControl<NameField>(this, "Text1", TwipRect(120, 6240, 5055, 375));
     Text1->setAccessibleName(QStringLiteral("File name"));
 
     directories_ = new QFileSystemModel(this);
     directories_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     directories_->setRootPath(QString());
-    Dir1->setModel(directories_);
+    directoryNames_ = new NameColumn(directories_, this);
+    Dir1->setModel(directoryNames_);
     Dir1->setHeaderHidden(true);
-    for (int column = 1; column < directories_->columnCount(); ++column)
-        Dir1->hideColumn(column);
     Dir1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    files_ = new QFileSystemModel(this);
-    files_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
-    File1->setModel(files_);
+    fileNames_ = new QStringListModel(this);
+    File1->setModel(fileNames_);
     File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    File1->installEventFilter(this);
 
     QWidget* order[] = {OKButton, Drive1, Dir1, File1, Text1};
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -100,11 +151,12 @@ void Dialog::ConnectControls() {
     connect(File1, &QListView::clicked, this, &Dialog::File1Click);
     connect(File1, &QListView::activated, this, &Dialog::File1Click);
     connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButtonClick);
+    connect(Text1, &QLineEdit::textChanged, this, &Dialog::AnnounceDestination);
     // The tree fills in the background, and rows arriving above the current directory push
     // it down: keep it in view as they come.
     const auto keepInView = [this] { Dir1->scrollTo(Dir1->currentIndex()); };
-    connect(directories_, &QFileSystemModel::rowsInserted, this, keepInView);
-    connect(directories_, &QFileSystemModel::layoutChanged, this, keepInView);
+    connect(directoryNames_, &QAbstractItemModel::rowsInserted, this, keepInView);
+    connect(directoryNames_, &QAbstractItemModel::layoutChanged, this, keepInView);
 }
 
 void Dialog::FillDrives() {
@@ -124,7 +176,7 @@ void Dialog::ShowVolumeOf(const QString& directory) {
 }
 
 void Dialog::SetDirectory(const QString& directory) {
-    const QModelIndex index = directories_->index(directory);
+    const QModelIndex index = directoryNames_->mapFromSource(directories_->index(directory));
     if (!index.isValid())
         return;
     Dir1->setCurrentIndex(index);
@@ -139,7 +191,7 @@ void Dialog::OpenDownTo(const QModelIndex& index) {
 }
 
 QString Dialog::directoryText() const {
-    return QDir::toNativeSeparators(files_->rootPath());
+    return QDir::toNativeSeparators(directory_);
 }
 
 void Dialog::Drive1Change(int index) {
@@ -150,14 +202,38 @@ void Dialog::Drive1Change(int index) {
 void Dialog::Dir1Change(const QModelIndex& current) {
     if (!current.isValid())
         return;
-    const QString directory = directories_->filePath(current);
-    File1->setRootIndex(files_->setRootPath(directory));
+    const QString directory = directories_->filePath(directoryNames_->mapToSource(current));
+    directory_ = directory;
+    fileNames_->setStringList(
+        QDir(directory).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
     ShowVolumeOf(directory);
+    AnnounceDestination();
 }
 
 void Dialog::File1Click(const QModelIndex& index) {
     if (index.isValid())
-        Text1->setText(files_->fileName(index));
+        Text1->setText(index.data().toString());
+}
+
+// Return in the file list picks the file's name, as a click does, and stops there: it must
+// not also press OK and replace a file whose name the user may not have heard.
+bool Dialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == File1 && IsReturn(event)) {
+        File1Click(File1->currentIndex());
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// Where the file will go, as a screen reader reads it on OK and on the name field: the
+// directory, and once there is a name the whole path, completed as it will be written.
+void Dialog::AnnounceDestination() {
+    QString destination = QStringLiteral("Directory: ") + directoryText();
+    if (!Text1->text().isEmpty())
+        destination += QStringLiteral(". File: ") +
+                       WithTxtExtension(directoryText() + QDir::separator() + Text1->text());
+    OKButton->setAccessibleDescription(destination);
+    Text1->setAccessibleDescription(destination);
 }
 
 void Dialog::OKButtonClick() {

@@ -10,6 +10,8 @@ class QLineEdit;
 class QListView;
 class QModelIndex;
 class QPushButton;
+class QSortFilterProxyModel;
+class QStringListModel;
 class QTreeView;
 
 namespace terravia {
@@ -32,6 +34,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
@@ -40,6 +43,7 @@ private:
     void ShowVolumeOf(const QString& directory);
     void SetDirectory(const QString& directory);
     void OpenDownTo(const QModelIndex& index);
+    void AnnounceDestination();
 
     void Drive1Change(int index);
     void Dir1Change(const QModelIndex& current);
@@ -52,7 +56,12 @@ private:
     QListView* File1 = nullptr;
     QLineEdit* Text1 = nullptr;
     QFileSystemModel* directories_ = nullptr;
-    QFileSystemModel* files_ = nullptr;
+    // The tree as it is shown and read: the name column alone.
+    QSortFilterProxyModel* directoryNames_ = nullptr;
+    // The file list's names, listed afresh for each directory: a screen reader counts the
+    // entries of a list from its model's top level.
+    QStringListModel* fileNames_ = nullptr;
+    QString directory_;
     QString path_;
 };
 

@@ -3,6 +3,7 @@
 #include "screening/ListEntries.h"
 
 #include <QComboBox>
+#include <QPushButton>
 
 namespace terravia {
 
@@ -13,6 +14,15 @@ void AddEntries(QComboBox* combo, std::span<const QLatin1StringView> texts) {
     // A combo box makes its first entry current as soon as one is added to an empty list.
     if (wasEmpty)
         combo->setCurrentIndex(-1);
+}
+
+void ShowList(QComboBox* combo, QPushButton* button, std::span<const QLatin1StringView> texts) {
+    combo->show();
+    combo->setEnabled(true);
+    AddEntries(combo, texts);
+    button->setEnabled(true);
+    button->show();
+    combo->setFocus();
 }
 
 } // namespace terravia

@@ -55,13 +55,8 @@ void Command1Click(Wizard& wizard) {
 }
 
 void OfferSelectionMode(Wizard& wizard) {
-    QComboBox* combo = wizard.controls.Combo1;
-    combo->show();
-    combo->setEnabled(true);
     constexpr QLatin1StringView modes[] = {CocMode, LandUseMode};
-    AddEntries(combo, modes);
-    wizard.controls.Command2->setEnabled(true);
-    wizard.controls.Command2->show();
+    ShowList(wizard.controls.Combo1, wizard.controls.Command2, modes);
 }
 
 void ReportNoFurtherAction(Wizard& wizard) {

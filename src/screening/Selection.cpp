@@ -86,14 +86,6 @@ void ReportSelectionRequired(Wizard& wizard) {
     ShowMessage(wizard, QStringLiteral("A selection is required"), InformationRequired);
 }
 
-void FillList(QComboBox* combo, QPushButton* button, std::span<const QLatin1StringView> texts) {
-    combo->show();
-    combo->setEnabled(true);
-    AddEntries(combo, texts);
-    button->setEnabled(true);
-    button->show();
-}
-
 void RunAnalysis(Wizard& wizard) {
     AskTonnage(wizard);
     AskMedium(wizard);
@@ -118,11 +110,11 @@ void Command2Click(Wizard& wizard) {
 }
 
 void FillLandUseList(Wizard& wizard) {
-    FillList(wizard.controls.Combo2, wizard.controls.Command3, LandUses);
+    ShowList(wizard.controls.Combo2, wizard.controls.Command3, LandUses);
 }
 
 void FillCocList(Wizard& wizard) {
-    FillList(wizard.controls.Combo3, wizard.controls.Command4, CocGroupNames);
+    ShowList(wizard.controls.Combo3, wizard.controls.Command4, CocGroupNames);
 }
 
 void Command3Click(Wizard& wizard) {

@@ -76,6 +76,7 @@ private Q_SLOTS:
     void startState();
     void opensOnTheStartDirectory();
     void fileClickFillsTheName();
+    void returnInTheFileListOnlyPicks();
     void directoryChangeKeepsTheName_data();
     void directoryChangeKeepsTheName();
     void okBuildsThePath_data();
@@ -159,6 +160,21 @@ void DialogTest::fileClickFillsTheName() {
     Click(files, Row(files, files->rootIndex(), QStringLiteral("b.csv")));
 
     QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
+}
+
+void DialogTest::returnInTheFileListOnlyPicks() {
+    Dialog dialog(nullptr, dir_.path());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* files = Control<QListView>(dialog, "File1");
+    files->setFocus();
+    files->setCurrentIndex(Row(files, files->rootIndex(), QStringLiteral("b.csv")));
+
+    QTest::keyClick(files, Qt::Key_Return);
+
+    QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), 0);
 }
 
 void DialogTest::directoryChangeKeepsTheName_data() {

@@ -141,21 +141,6 @@ class Desktop:
             return False, f"no window \"{title}\" among {[w.name for w in windows]}"
         return wait_until(f"window \"{title}\"", probe)
 
-    def expect(self, stage, title, expected):
-        """Waits until the window's controls read as expected, then returns them."""
-        def probe():
-            window = self.window(title)
-            found = [row(control) for control in children(window)]
-            if found == expected:
-                return True, found
-            lines = [f"  expected {e}\n  found    {f}" for e, f in zip(expected, found) if e != f]
-            if len(found) != len(expected):
-                lines.append(f"  {len(found)} controls, expected {len(expected)}")
-            return False, "\n" + "\n".join(lines)
-        result = wait_until(f"{stage}, \"{title}\"", probe)
-        print(f"ok: {stage}")
-        return result
-
     def keys_to(self, title, *keys):
         """Gives the window of this title the keyboard, as a window manager would, and once the
         program has made it the active window, presses the keys in order; a Text is typed."""
@@ -167,6 +152,8 @@ class Desktop:
             active = self.window(title).getState().contains(pyatspi.STATE_ACTIVE)
             return active, ids[0]
         window = wait_until(f"\"{title}\" active", focused)
+        if self.orca_log:
+            time.sleep(ORCA_PACE)  # for Orca to speak the window and its focus first
         for key in keys:
             if isinstance(key, Text):
                 xdotool("type", "--delay", "20", key)
@@ -202,16 +189,16 @@ def to_coc_stage(desktop, coc):
     """From the start stage, through a positive screening, to a typed COC group."""
     desktop.keys_to(MAIN, "space")  # Ready
     desktop.answer(INFO, "y")
-    desktop.keys_to(MAIN, "Tab", *PICK_FIRST, "Tab", "space")  # COCs, COC or Land Use?
-    desktop.keys_to(MAIN, "Tab", Text(coc))
+    desktop.keys_to(MAIN, *PICK_FIRST, "Tab", "space")  # COCs, COC or Land Use?
+    desktop.keys_to(MAIN, Text(coc))
 
 
 def to_land_use_stage(desktop):
     """From the start stage, through a positive screening, to the first land use."""
     desktop.keys_to(MAIN, "space")  # Ready
     desktop.answer(INFO, "y")
-    desktop.keys_to(MAIN, "Tab", *PICK_SECOND, "Tab", "space")  # land use, COC or Land Use?
-    desktop.keys_to(MAIN, "Tab", *PICK_FIRST)
+    desktop.keys_to(MAIN, *PICK_SECOND, "Tab", "space")  # land use, COC or Land Use?
+    desktop.keys_to(MAIN, *PICK_FIRST)
 
 
 def answer_green_run(desktop):

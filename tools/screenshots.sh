@@ -59,9 +59,8 @@ wait_for "Information required"
 shot question.png "Terravia 1.0"
 keys y                                      # site history established
 sleep 0.5
-keys Tab Down Tab space                     # COC mode, "COC or Land Use?"
+keys Down Tab space                         # COC mode, "COC or Land Use?"
 sleep 0.3
-keys Tab
 xdotool type --delay 30 "TPH"
 keys Tab space                              # Select COC
 wait_for "Tonnage"

@@ -109,7 +109,7 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
 
 void Dialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
+    Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtTop);
 }
 
 void Dialog::CreateControls() {
@@ -153,8 +153,10 @@ void Dialog::ConnectControls() {
     connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButtonClick);
     connect(Text1, &QLineEdit::textChanged, this, &Dialog::AnnounceDestination);
     // The tree fills in the background, and rows arriving above the current directory push
-    // it down: keep it in view as they come.
-    const auto keepInView = [this] { Dir1->scrollTo(Dir1->currentIndex()); };
+    // it down: keep it in view as they come, at the top, with its subdirectories below it.
+    const auto keepInView = [this] {
+        Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtTop);
+    };
     connect(directoryNames_, &QAbstractItemModel::rowsInserted, this, keepInView);
     connect(directoryNames_, &QAbstractItemModel::layoutChanged, this, keepInView);
 }

@@ -7,28 +7,72 @@
 #include "core/StartUp.h"
 #include "screening/Buttons.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace terravia {
 namespace {
+
+// The window's own font and the lists' font are fixed, as the controls' sizes are: a desktop
+// with a larger font would otherwise cut the captions of the fixed-size buttons.
+QFont FixedFont(qreal points) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+// The open list shows every entry whole, however narrow the closed list is; the screen
+// bounds it.
+void FitPopup(QComboBox* combo) {
+    QAbstractItemView* view = combo->view();
+    const int scrollBar = view->verticalScrollBar()->sizeHint().width();
+    view->setMinimumWidth(view->sizeHintForColumn(0) + 2 * view->frameWidth() + scrollBar);
+}
 
 void PlaceList(QComboBox* combo, const QString& chooses) {
     combo->setGeometry(TwipRect(2040, 240, 4215, 360));
     // Screen readers on Linux speak a list's current entry as its name, so what the list
     // chooses goes in the description, which they speak beside the entry.
     combo->setAccessibleDescription(chooses);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(9.75);
-    font.setWeight(QFont::Normal);
-    font.setStyleHint(QFont::SansSerif);
-    combo->setFont(font);
+    combo->setFont(FixedFont(ListPoints));
+    QObject::connect(combo->model(), &QAbstractItemModel::rowsInserted, combo,
+                     [combo] { FitPopup(combo); });
+}
+
+void PlaceButton(QPushButton* button, const QRect& place) {
+    button->setGeometry(place);
+    FitCaption(button);
 }
 
 } // namespace
+
+int CaptionRoom(const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+}
+
+int CaptionWidth(const QPushButton* button) {
+    return button->fontMetrics().horizontalAdvance(button->text()) + 2 * CaptionMargin;
+}
+
+void FitCaption(QPushButton* button) {
+    QFont font = button->font();
+    while (CaptionWidth(button) > CaptionRoom(button) && font.pointSizeF() > MinimumPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        button->setFont(font);
+    }
+}
 
 Form1::Form1(Prompts* prompts, QWidget* parent)
     : QWidget(parent)
@@ -36,6 +80,7 @@ Form1::Form1(Prompts* prompts, QWidget* parent)
     , wizard_{session_, prompts == nullptr ? *ownPrompts_ : *prompts, {}} {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Terravia 1.0"));
+    setFont(FixedFont(WindowPoints));
     resize(Twips(12270), Twips(6150));
     CreateControls();
     ConnectButtons(wizard_, this);
@@ -48,8 +93,8 @@ void Form1::CreateControls() {
     MainControls& c = wizard_.controls;
     CreateMainControls(this, c);
     for (QPushButton* button : {c.Command1, c.Command2, c.Command3, c.Command4})
-        button->setGeometry(TwipRect(240, 240, 1695, 495));
-    c.Command5->setGeometry(TwipRect(240, 840, 1695, 495));
+        PlaceButton(button, TwipRect(240, 240, 1695, 495));
+    PlaceButton(c.Command5, TwipRect(240, 840, 1695, 495));
     PlaceList(c.Combo1, QStringLiteral("Selection mode"));
     PlaceList(c.Combo2, QStringLiteral("Historical land use"));
     PlaceList(c.Combo3, QStringLiteral("COC group"));

@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -32,6 +35,60 @@ bool LacksDisplay(int argc, char* argv[]) {
 #endif
 }
 
+// The displays the environment names, as the user set them: "DISPLAY=:99", ...
+std::string NamedDisplays() {
+    std::string named;
+    for (const char* name : {"WAYLAND_DISPLAY", "DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value == nullptr || *value == '\0')
+            continue;
+        named += (named.empty() ? "" : " and ") + std::string(name) + '=' + value;
+    }
+    return named;
+}
+
+// While the platform starts, Qt's messages are held back: where it cannot reach the display
+// the user named, it would print advice to reinstall the program and abort. The program says
+// in one sentence what went wrong instead, and exits with status 1.
+std::vector<std::pair<QtMsgType, std::string>> heldBack;
+QtMessageHandler qtHandler = nullptr;
+
+void HoldBack(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtFatalMsg) {
+        heldBack.emplace_back(type, message.toStdString());
+        return;
+    }
+    const std::string named = NamedDisplays();
+    std::fprintf(stderr,
+                 "Terravia could not reach the graphical display %s: run it on a desktop, or set "
+                 "DISPLAY to a running X server.\n",
+                 named.empty() ? "that Qt chose" : named.c_str());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+void PassOn() {
+    qInstallMessageHandler(qtHandler);
+    for (const auto& [type, message] : heldBack) {
+        const char* text = message.c_str();
+        switch (type) {
+        case QtDebugMsg:
+            qDebug("%s", text);
+            break;
+        case QtInfoMsg:
+            qInfo("%s", text);
+            break;
+        case QtWarningMsg:
+            qWarning("%s", text);
+            break;
+        default:
+            qCritical("%s", text);
+            break;
+        }
+    }
+    heldBack.clear();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -41,7 +98,9 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    qtHandler = qInstallMessageHandler(HoldBack);
     QApplication application(argc, argv);
+    PassOn();
     QApplication::setApplicationName(QStringLiteral("Terravia"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     terravia::Form1 form;

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void opensOnTheStartDirectory();
     void fileClickFillsTheName();
     void returnInTheFileListOnlyPicks();
+    void currentDirectoryAndItsSubdirectoriesInView();
     void directoryChangeKeepsTheName_data();
     void directoryChangeKeepsTheName();
     void okBuildsThePath_data();
@@ -175,6 +176,22 @@ void DialogTest::returnInTheFileListOnlyPicks() {
     QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
+}
+
+void DialogTest::currentDirectoryAndItsSubdirectoriesInView() {
+    for (const char* name : {"sub1", "sub2", "sub3"})
+        QDir(dir_.path()).mkpath(QLatin1StringView(name));
+    Dialog dialog(nullptr, dir_.path());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* tree = Control<QTreeView>(dialog, "Dir1");
+    const QPersistentModelIndex current = tree->currentIndex();
+    QTRY_COMPARE(tree->model()->rowCount(current), 4);
+    const QRect shown = tree->viewport()->rect();
+
+    for (int row = 0; row < 3; ++row)
+        QTRY_VERIFY(shown.contains(tree->visualRect(tree->model()->index(row, 0, current))));
+    QVERIFY(shown.contains(tree->visualRect(current)));
 }
 
 void DialogTest::directoryChangeKeepsTheName_data() {

@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots from the real program under Xvfb, driving one whole run with
 # the keyboard as a user would, and keeps the conclusions file it writes as docs/example.txt.
+# Then shows the mode choice, with its longest caption, and a message box in the desktop's
+# font, on two other desktops: scaled to 200 %, and with an 11 pt desktop font set through qt6ct.
 #   bash tools/screenshots.sh [PROGRAM]      (default: build/src/app/terravia)
-# Needs xvfb, openbox, xdotool and imagemagick.
+# Needs xvfb, openbox, xdotool, x11-utils, imagemagick and qt6ct.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=$(realpath "${1:-$root/build/src/app/terravia}")
@@ -15,7 +17,7 @@ mkdir "$home/reports"
 printf 'x\r\n' > "$home/site-a.txt"
 printf 'x\r\n' > "$home/borehole-logs.txt"
 export DISPLAY=:77 HOME=$home XDG_RUNTIME_DIR=$home
-Xvfb $DISPLAY -screen 0 1100x800x24 >/dev/null 2>&1 &
+Xvfb $DISPLAY -screen 0 1800x1000x24 >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $app $wm $xvfb 2>/dev/null || true; rm -rf "$tour"' EXIT
 sleep 1
@@ -102,4 +104,35 @@ wait_for "Process complete"
 keys Return
 sleep 0.5
 cp "$home/site-report.txt" "$docs/example.txt"
+kill $app
+wait $app 2>/dev/null || true
+
+# The mode choice on another desktop: the environment's changes, then the picture's name.
+mode_choice_on() {
+    local name=$1
+    shift
+    env "$@" "$program" >/dev/null 2>&1 &
+    app=$!
+    wait_for "Terravia 1.0"
+    xdotool windowmove "$(xdotool search --name '^Terravia 1.0$' | head -1)" 40 40
+    keys space
+    wait_for "Information required"
+    keys y
+    sleep 0.5
+    keys Tab space                          # "COC or Land Use?" with no mode picked
+    wait_for "Information required"
+    shot "$name" "Terravia 1.0"
+    kill $app
+    wait $app 2>/dev/null || true
+}
+mode_choice_on main-window-200.png QT_SCALE_FACTOR=2
+mkdir -p "$home/.config/qt6ct"
+cat >"$home/.config/qt6ct/qt6ct.conf" <<'CONF'
+[Appearance]
+style=Fusion
+[Fonts]
+fixed="DejaVu Sans Mono,11,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+general="DejaVu Sans,11,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+CONF
+mode_choice_on main-window-11pt.png QT_QPA_PLATFORMTHEME=qt6ct XDG_CONFIG_HOME="$home/.config"
 echo "screenshots and docs/example.txt written"

@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by run.sh and test.sh: installs the Debian packages a step needs when missing.
+# Package names are those of both Debian 12 and 13: the default-version meta-packages.
 
 missing_packages() {
     for package in "$@"; do
@@ -26,4 +27,4 @@ need_packages() {
 }
 
 build_packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev"
-test_packages="strace clang llvm-14 libclang-rt-14-dev locales libbenchmark-dev desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-pyatspi xdotool"
+test_packages="strace clang llvm libclang-rt-dev locales libbenchmark-dev desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-pyatspi xdotool"

@@ -1,15 +1,34 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds terravia_1.0_amd64.deb, has lintian check it, installs it into a bare Debian 12 made
-# with debootstrap and checks that the installed program shows its manual page and copyright
-# file and opens its main window under Xvfb. Needs root.
-#   bash tools/package-check.sh [BUILD_DIR]     (default: build-pkg, emptied first)
-# TERRAVIA_DEBIAN_MIRROR overrides the mirror found in apt's sources.
+# Checks Terravia on a bare Debian release, as a new user and as Debian would take it, in a
+# chroot made by debootstrap --variant=minbase:
+#   1. both README commands from a copy of this tree: run.sh (no display there, so it must end
+#      with the no-display sentence) and test.sh (every suite);
+#   2. what Orca says on a keyboard run (tools/screen-reader-check.sh);
+#   3. the source package: build dependencies from debian/control, dpkg-buildpackage -us -uc
+#      with a changelog entry of this release (1.0+deb12, 1.0+deb13), lintian on the .changes
+#      file (source and binary, --pedantic, any error or warning fails), autopkgtest (null);
+#   4. reproducible: a second build in another directory, a day later, with another umask and
+#      locale, gives the same .deb, byte for byte (diffoscope says where not);
+#   5. the package installed with what it needs: its manual page and copyright file, and its
+#      main window opening under Xvfb.
+#   bash tools/package-check.sh [RELEASE] [WORK_DIR]   (bookworm or trixie; default bookworm,
+#                                                         build-pkg-RELEASE; needs root)
+# TERRAVIA_DEBIAN_MIRROR overrides the mirror (deb.debian.org by default).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(realpath -m "${1:-$root/build-pkg}")
-deb_name=terravia_1.0_amd64.deb
+release=${1:-bookworm}
+case $release in
+bookworm) series=12 ;;
+trixie) series=13 ;;
+*)
+    echo "package-check.sh: RELEASE is bookworm or trixie" >&2
+    exit 2
+    ;;
+esac
+version=1.0+deb$series
+work=$(realpath -m "${2:-$root/build-pkg-$release}")
 window_title="Terravia 1.0"
 window_wait=60
 chroot_dir=""
@@ -21,35 +40,6 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "package-check.sh needs root (debootstrap, chroot and mount)" >&2
     exit 1
 fi
-
-# The mirror apt already uses for bookworm, in either sources format.
-debian_mirror() {
-    if [ -n "${TERRAVIA_DEBIAN_MIRROR:-}" ]; then
-        echo "$TERRAVIA_DEBIAN_MIRROR"
-        return
-    fi
-    local found
-    found=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
-        awk '$1 == "deb" {
-                 i = 2
-                 if ($i ~ /^\[/) { while (i <= NF && $i !~ /\]$/) i++; i++ }
-                 if ($(i + 1) == "bookworm") { print $i; exit }
-             }') || true
-    if [ -z "$found" ]; then
-        found=$(cat /etc/apt/sources.list.d/*.sources 2>/dev/null |
-            awk 'BEGIN { RS = ""; FS = "\n" }
-                 {
-                     types = ""; uri = ""; suites = ""
-                     for (n = 1; n <= NF; n++) {
-                         if ($n ~ /^Types:/) types = " " substr($n, 7) " "
-                         if ($n ~ /^URIs:/) { split(substr($n, 6), u, " "); uri = u[1] }
-                         if ($n ~ /^Suites:/) suites = " " substr($n, 8) " "
-                     }
-                     if (types ~ / deb / && suites ~ / bookworm / && uri != "") { print uri; exit }
-                 }') || true
-    fi
-    echo "${found:-http://deb.debian.org/debian}"
-}
 
 # Runs a step with its output in the log; on failure shows the end of the log.
 step() {
@@ -95,6 +85,7 @@ cleanup() {
     wait 2>/dev/null
     umount -R "$chroot_dir/dev" 2>/dev/null || umount -R -l "$chroot_dir/dev" 2>/dev/null
     umount "$chroot_dir/proc" 2>/dev/null || umount -l "$chroot_dir/proc" 2>/dev/null
+    umount "$chroot_dir/sys" 2>/dev/null || umount -l "$chroot_dir/sys" 2>/dev/null
     if is_mounted "$chroot_dir"; then
         echo "still mounted below $chroot_dir: left in place" >&2
     else
@@ -103,57 +94,116 @@ cleanup() {
     exit "$status"
 }
 
+# A copy of the tree as git tracks it, with the working tree's changes, into the chroot.
+copy_tree() {
+    mkdir -p "$chroot_dir$1"
+    (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+        tar --null -T - -cf -) | tar -xf - -C "$chroot_dir$1"
+}
+
 # shellcheck source=tools/deps.sh
 . "$root/tools/deps.sh"
-# shellcheck disable=SC2086
-need_packages $build_packages dpkg-dev file debootstrap lintian
+need_packages debootstrap git
 
-rm -rf "$build"
-mkdir -p "$build"
-log=$build/package-check.log
+rm -rf "$work"
+mkdir -p "$work"
+log=$work/package-check.log
 : >"$log"
 echo "log: $log"
 
-step "configure (Release)" cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-step "build" cmake --build "$build" -j "$(nproc)"
-step "cpack -G DEB" sh -c "cd '$build' && cpack -G DEB"
-deb=$build/$deb_name
-if [ ! -f "$deb" ]; then
-    echo "FAIL: cpack made no $deb_name"
-    exit 1
-fi
-dpkg-deb --field "$deb" Package Version Architecture Depends
-
-echo "== lintian"
-# Errors and warnings fail the check; lintian says nothing at all of a clean package.
-lintian_out=$build/lintian.txt
-if ! lintian --fail-on error,warning --display-info "$deb" >"$lintian_out" 2>&1; then
-    cat "$lintian_out"
-    echo "FAIL: lintian"
-    exit 1
-fi
-grep -v '^running with root privileges' "$lintian_out" || echo "lintian: nothing to report"
-
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP
-chroot_dir=$(mktemp -d /var/tmp/terravia-package-check.XXXXXX)
+chroot_dir=$(mktemp -d "/var/tmp/terravia-$release.XXXXXX")
 chmod 755 "$chroot_dir"
-mirror=$(debian_mirror)
-step "debootstrap bookworm from $mirror" debootstrap --variant=minbase bookworm "$chroot_dir" "$mirror"
-
+mirror=${TERRAVIA_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+step "debootstrap --variant=minbase $release from $mirror" \
+    debootstrap --variant=minbase "$release" "$chroot_dir" "$mirror"
 mount -t proc proc "$chroot_dir/proc"
+mount -t sysfs sysfs "$chroot_dir/sys"
 mount --rbind /dev "$chroot_dir/dev"
 mount --make-rslave "$chroot_dir/dev"
 cp /etc/resolv.conf "$chroot_dir/etc/resolv.conf"
 # Nothing installed into the chroot may start a service on the host.
 printf '#!/bin/sh\nexit 101\n' >"$chroot_dir/usr/sbin/policy-rc.d"
 chmod +x "$chroot_dir/usr/sbin/policy-rc.d"
-cp "$deb" "$chroot_dir/root/$deb_name"
 
-step "apt-get update" in_chroot apt-get update
-# Without recommends, so the package's own Depends must be enough.
-step "apt-get install $deb_name xvfb x11-utils man-db" in_chroot sh -c \
-    "cd /root && apt-get install -y --no-install-recommends ./$deb_name xvfb x11-utils man-db"
+# 1. The README's two commands, as a new user runs them.
+copy_tree /root/terravia
+echo "== bash tools/run.sh (no display: the sentence, status 1)"
+if in_chroot sh -c 'cd /root/terravia && bash tools/run.sh' >>"$log" 2>&1; then
+    echo "FAIL: tools/run.sh started with no display"
+    exit 1
+fi
+tail -n 1 "$log"
+grep -q "there is no display to show it on" "$log" || { echo "FAIL: no no-display sentence"; exit 1; }
+step "bash tools/test.sh" in_chroot sh -c 'cd /root/terravia && bash tools/test.sh'
+grep -E '^(100% tests passed|suites:)' "$log" | tail -n 3
+
+# 2. What Orca says.
+step "bash tools/screen-reader-check.sh" \
+    in_chroot sh -c 'cd /root/terravia && bash tools/screen-reader-check.sh build-tests/src/app/terravia'
+grep -E '^(heard|NOT HEARD)' "$log" | tail -n 12
+
+# 3. The source package, with a changelog entry of this release.
+copy_tree /root/a/terravia-$version
+entry() {
+    cat <<ENTRY
+terravia ($version) $release; urgency=medium
+
+  * Built for Debian $series ($release).
+
+ -- Terravia developers <dev@terravia.example>  $(date -R -d @"$(sed -n 's/^ -- .*>  //p' "$root/debian/changelog" | head -n 1 | date -f - +%s)")
+
+ENTRY
+}
+{ entry; cat "$chroot_dir/root/a/terravia-$version/debian/changelog"; } >"$work/changelog"
+cp "$work/changelog" "$chroot_dir/root/a/terravia-$version/debian/changelog"
+step "apt-get build-dep, lintian, autopkgtest" in_chroot sh -c \
+    "apt-get install -y --no-install-recommends build-essential lintian autopkgtest faketime \
+         diffoscope-minimal locales &&
+     apt-get build-dep -y /root/a/terravia-$version"
+step "dpkg-buildpackage -us -uc" in_chroot sh -c \
+    "cd /root/a/terravia-$version && dpkg-buildpackage -us -uc"
+changes=terravia_${version}_amd64.changes
+echo "== lintian --pedantic --info $changes"
+if ! in_chroot sh -c "cd /root/a && lintian --pedantic --info --fail-on error,warning $changes" \
+    >"$work/lintian.txt" 2>&1; then
+    cat "$work/lintian.txt"
+    echo "FAIL: lintian"
+    exit 1
+fi
+grep -v '^running with root privileges' "$work/lintian.txt" || echo "lintian: nothing to report"
+echo "== autopkgtest (null)"
+if ! in_chroot sh -c "cd /root/a && autopkgtest terravia_$version.dsc terravia_${version}_amd64.deb -- null" \
+    >"$work/autopkgtest.txt" 2>&1; then
+    tail -n 30 "$work/autopkgtest.txt"
+    echo "FAIL: autopkgtest"
+    exit 1
+fi
+sed -n '/@@@@@@ summary/,$p' "$work/autopkgtest.txt"
+
+# 4. Reproducible: another directory, a day later, another umask and locale.
+copy_tree /root/b/elsewhere/terravia-$version
+cp "$work/changelog" "$chroot_dir/root/b/elsewhere/terravia-$version/debian/changelog"
+echo 'de_DE.UTF-8 UTF-8' >"$chroot_dir/etc/locale.gen"
+step "locale-gen de_DE.UTF-8" in_chroot locale-gen
+step "the second build, a day later" in_chroot sh -c \
+    "cd /root/b/elsewhere/terravia-$version && umask 0002 &&
+     LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 faketime -f '+1d' dpkg-buildpackage -us -uc"
+deb=terravia_${version}_amd64.deb
+echo "== reproducible"
+(cd "$chroot_dir/root" && sha256sum "a/$deb" "b/elsewhere/$deb")
+if ! cmp -s "$chroot_dir/root/a/$deb" "$chroot_dir/root/b/elsewhere/$deb"; then
+    in_chroot diffoscope "/root/a/$deb" "/root/b/elsewhere/$deb" | head -n 60 || true
+    echo "FAIL: the two builds differ"
+    exit 1
+fi
+in_chroot diffoscope "/root/a/$deb" "/root/b/elsewhere/$deb" && echo "diffoscope: no differences"
+cp "$chroot_dir/root/a/"terravia_"$version"* "$work/"
+
+# 5. Installed, without recommends: the package's own Depends must be enough.
+step "apt-get install ./$deb xvfb x11-utils man-db" in_chroot sh -c \
+    "cd /root/a && apt-get install -y --no-install-recommends ./$deb xvfb x11-utils man-db"
 for installed in /usr/bin/terravia /usr/share/applications/org.terravia.Terravia.desktop \
     /usr/share/metainfo/org.terravia.Terravia.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/org.terravia.Terravia.svg \
@@ -201,7 +251,7 @@ app_pid=$!
 
 for ((waited = 0; waited < window_wait; waited++)); do
     if in_chroot DISPLAY=":$display" xwininfo -root -tree 2>/dev/null | grep -qF "\"$window_title\""; then
-        echo "PASS: the installed terravia opened \"$window_title\" after ${waited}s"
+        echo "PASS: on Debian $series ($release), the installed terravia opened \"$window_title\" after ${waited}s"
         exit 0
     fi
     if ! kill -0 "$app_pid" 2>/dev/null; then

@@ -1,4 +1,3 @@
-#!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The real program on a desktop of its own, for the tests that meet it as a user does.
 

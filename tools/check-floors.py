@@ -1,20 +1,23 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks from the #include lines that the code stands on three floors: the foundation
-(src/core), the stages above it, and the application shell (src/app) on top.
+"""Checks from the #include lines that the code stands on its floors, each including only
+those below it: the foundation (src/core, Qt Core alone), the main window's controls, the
+stages that the ranking leads on to (targets, biological, output, side by side), the ranking,
+the screening that runs it, and the application shell (src/app) on top.
 
     check-floors.py [ROOT]
 
-Fails when an include runs from a lower floor to a higher one, when folders include each
-other in a circle, or when a test of a stage, or the test support, includes the windows.
+Fails when an include runs from a lower floor to a higher one or across one floor, when
+folders include each other in a circle, when a test of a stage, or the test support, includes
+the windows, or when a test of the foundation includes anything above it.
 """
 
 import pathlib
 import re
 import sys
 
-FLOORS = {"core": 0, "screening": 1, "ranking": 1, "biological": 1, "targets": 1, "output": 1,
-          "app": 2}
+FLOORS = {"core": 0, "controls": 1, "targets": 2, "biological": 2, "output": 2, "ranking": 3,
+          "screening": 4, "app": 5}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/[^"]+"', re.MULTILINE)
 
 
@@ -52,6 +55,8 @@ def check(root):
             edges.setdefault(folder, set()).add(target)
         if FLOORS[target] > FLOORS[folder]:
             faults.append(f"{path.relative_to(root)}: {folder} includes {target}, a higher floor")
+        elif FLOORS[target] == FLOORS[folder] and target != folder:
+            faults.append(f"{path.relative_to(root)}: {folder} includes {target}, beside it")
     circle = in_circles(edges)
     if circle:
         faults.append("folders include each other in a circle: " + ", ".join(circle))
@@ -59,6 +64,8 @@ def check(root):
         folder = path.relative_to(root / "tests").parts[0]
         if target == "app" and folder != "app":
             faults.append(f"{path.relative_to(root)}: only the tests of the windows include app")
+        if folder == "core" and target not in ("core", "support"):
+            faults.append(f"{path.relative_to(root)}: a test of the foundation includes {target}")
     return faults
 
 
@@ -68,5 +75,6 @@ if __name__ == "__main__":
     for fault in faults:
         print(fault)
     if not faults:
-        print("floors: every include runs downward, and no folders include each other")
+        print("floors: every include runs downward, core < controls < targets, biological, "
+              "output < ranking < screening < app, and no folders include each other")
     sys.exit(1 if faults else 0)

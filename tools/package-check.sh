@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks Terravia on a bare Debian release, as a new user and as Debian would take it, in a
 # chroot made by debootstrap --variant=minbase:
-#   1. both README commands from a copy of this tree: run.sh (no display there, so it must end
+#   1. both README commands from a copy of the committed tree (HEAD): run.sh (no display there, so it must end
 #      with the no-display sentence) and test.sh (every suite);
 #   2. what Orca says on a keyboard run (tools/screen-reader-check.sh);
 #   3. the source package: build dependencies from debian/control, dpkg-buildpackage -us -uc
@@ -94,11 +94,10 @@ cleanup() {
     exit "$status"
 }
 
-# A copy of the tree as git tracks it, with the working tree's changes, into the chroot.
+# A copy of the committed tree, as it was when the check started, into the chroot.
 copy_tree() {
     mkdir -p "$chroot_dir$1"
-    (cd "$root" && git ls-files -z --cached --others --exclude-standard |
-        tar --null -T - -cf -) | tar -xf - -C "$chroot_dir$1"
+    tar -xf "$work/source.tar" -C "$chroot_dir$1"
 }
 
 # shellcheck source=tools/deps.sh
@@ -110,6 +109,8 @@ mkdir -p "$work"
 log=$work/package-check.log
 : >"$log"
 echo "log: $log"
+git -C "$root" archive --format=tar HEAD >"$work/source.tar"
+echo "source: $(git -C "$root" log -1 --format='%h %s' HEAD)"
 
 trap cleanup EXIT
 trap 'exit 130' INT TERM HUP

@@ -2,7 +2,7 @@
 
 #include "app/Dialog.h"
 
-#include "app/Twips.h"
+#include "app/Placement.h"
 #include "app/Volumes.h"
 #include "output/ConclusionsFile.h"
 

@@ -2,9 +2,9 @@
 
 #include "app/Form1.h"
 
+#include "app/Placement.h"
 #include "app/QtPrompts.h"
-#include "app/Twips.h"
-#include "core/StartUp.h"
+#include "controls/StartUp.h"
 #include "screening/Buttons.h"
 
 #include <QAbstractItemView>

@@ -2,7 +2,7 @@
 
 #include "biological/BiologicalAssessment.h"
 
-#include "biological/Measurement.h"
+#include "biological/Bands.h"
 #include "core/Conclusions.h"
 #include "core/NumberText.h"
 #include "core/PromptConventions.h"

@@ -2,8 +2,8 @@
 
 #include "biological/ExSitu.h"
 
-#include "biological/Measurement.h"
-#include "core/BackColor.h"
+#include "biological/Bands.h"
+#include "controls/BackColor.h"
 #include "core/Conclusions.h"
 #include "core/PromptConventions.h"
 
@@ -72,7 +72,7 @@ const QString LowRespirationTitle = QStringLiteral("Low respiration problem");
 
 void ShowVerdict(Wizard& wizard, const Verdict& verdict) {
     if (verdict.valid)
-        wizard.session.ExSituValid = True;
+        wizard.session.ExSituValid = Flag::True;
     SetBackColor(wizard, verdict.color);
     ShowMessage(wizard, verdict.message, verdict.title);
     SetBackColor(wizard, NeutralBackColor);
@@ -122,7 +122,7 @@ double AskRespiration(Wizard& wizard) {
 
 void AssessExSitu(Wizard& wizard) {
     Session& session = wizard.session;
-    session.ExSituValid = False;
+    session.ExSituValid = Flag::False;
     Findings findings;
 
     if (RuledOutByConcentration(wizard)) {

@@ -10,7 +10,7 @@ void ResetConclusions(Session& session) {
     session.Conclusions.assign(ConclusionSlots + 1, QString());
 }
 
-void AppendConclusion(Wizard& wizard, const QString& line) {
+void AppendConclusion(Conversation& wizard, const QString& line) {
     Session& session = wizard.session;
     if (session.ConclusionCount >= ConclusionCapacity) {
         if (!session.CapacityReported) {

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "core/Wizard.h"
+#include "core/Conversation.h"
 
 #include <cstdint>
 #include <limits>
@@ -20,6 +20,6 @@ void ResetConclusions(Session& session);
 
 // The only way a finding reaches the conclusions. A line past the capacity is refused,
 // and the first refusal of a run is reported to the user; what was collected is kept.
-void AppendConclusion(Wizard& wizard, const QString& line);
+void AppendConclusion(Conversation& wizard, const QString& line);
 
 } // namespace terravia

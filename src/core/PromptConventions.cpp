@@ -6,15 +6,15 @@
 
 namespace terravia {
 
-Answer AskYesNo(Wizard& wizard, const QString& question) {
+Answer AskYesNo(Conversation& wizard, const QString& question) {
     return wizard.prompts.askYesNo(InformationRequired, question) ? Answer::Yes : Answer::No;
 }
 
-void ShowMessage(Wizard& wizard, const QString& text, const QString& title) {
+void ShowMessage(Conversation& wizard, const QString& text, const QString& title) {
     wizard.prompts.showMessage(title, text);
 }
 
-double AskPositiveNumber(Wizard& wizard, const QString& prompt, const QString& title,
+double AskPositiveNumber(Conversation& wizard, const QString& prompt, const QString& title,
                          const QString& rejection) {
     for (;;) {
         const QString reply = wizard.prompts.askText(title, prompt).value_or(QString());

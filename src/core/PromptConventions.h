@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "core/Wizard.h"
+#include "core/Conversation.h"
 
 #include <cstdint>
 
@@ -14,11 +14,11 @@ inline const QString InformationRequired = QStringLiteral("Information required"
 // The platform's answer codes, kept so that an answer can only ever be one of the two.
 enum class Answer : std::int16_t { Yes = 6, No = 7 };
 
-Answer AskYesNo(Wizard& wizard, const QString& question);
-void ShowMessage(Wizard& wizard, const QString& text, const QString& title);
+Answer AskYesNo(Conversation& wizard, const QString& question);
+void ShowMessage(Conversation& wizard, const QString& text, const QString& title);
 // Asks until the reply is non-empty and reads as a number greater than 0, showing the
 // rejection text after every refused reply. Cancel counts as an empty reply.
-double AskPositiveNumber(Wizard& wizard, const QString& prompt, const QString& title,
+double AskPositiveNumber(Conversation& wizard, const QString& prompt, const QString& title,
                          const QString& rejection);
 
 } // namespace terravia

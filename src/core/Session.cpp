@@ -12,7 +12,7 @@ void ResetSession(Session& session) {
     session.CocGroup = 0;
     session.LandUseName.clear();
     session.Medium.clear();
-    session.ExSituValid = False;
+    session.ExSituValid = Flag::False;
     ResetConclusions(session);
     session.BulkDensity = 0;
     session.SoilPh = 0;

@@ -10,9 +10,10 @@
 
 namespace terravia {
 
-// The program's 16-bit Boolean form, kept because the flag is compared as a stored value.
-inline constexpr std::int16_t True = -1;
-inline constexpr std::int16_t False = 0;
+// The program's 16-bit Boolean form, kept because the flag is compared as a stored value:
+// True is -1, False is 0. A type of its own, so that a plain true (which would store 1) or an
+// integer cannot be assigned to it or compared with it by mistake.
+enum class Flag : std::int16_t { False = 0, True = -1 };
 
 inline constexpr int TechnologyCount = 64;
 inline constexpr int RatingClassCount = 3;
@@ -35,7 +36,7 @@ struct Session {
     std::int16_t CocGroup = 0;
     QString LandUseName;
     QString Medium;
-    std::int16_t ExSituValid = False;
+    Flag ExSituValid = Flag::False;
     double BulkDensity = 0;
     double SoilPh = 0;
     // Slot 0 is never used: lines are numbered from 1 to ConclusionCount.

@@ -27,6 +27,8 @@ void FillTechnologyNames(Session& session) {
 
 } // namespace
 
+// Called by "Select land use" and "Select COC" (screening/Selection.cpp); after the three
+// reports it leads the run on to its closing stage (ranking/AssessmentSequence.cpp).
 void RankTechnologies(Wizard& wizard) {
     Session& session = wizard.session;
     session.CapacityReported = false;

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "core/Wizard.h"
+#include "controls/Wizard.h"
 
 namespace terravia {
 

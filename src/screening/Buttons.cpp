@@ -2,7 +2,7 @@
 
 #include "screening/Buttons.h"
 
-#include "core/StartUp.h"
+#include "controls/StartUp.h"
 #include "screening/RiskScreening.h"
 #include "screening/Selection.h"
 

@@ -86,6 +86,8 @@ void ReportSelectionRequired(Wizard& wizard) {
     ShowMessage(wizard, QStringLiteral("A selection is required"), InformationRequired);
 }
 
+// The road of a run, first stretch: a choice goes on to the ranking (ranking/RankTechnologies.cpp),
+// which leads the rest of the run. README.md's layout section draws the whole road.
 void RunAnalysis(Wizard& wizard) {
     AskTonnage(wizard);
     AskMedium(wizard);

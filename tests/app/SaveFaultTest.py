@@ -23,7 +23,7 @@ import sys
 import time
 
 from realprogram import (DIALOG, INFO, MAIN, Desktop, Failure, Text, answer_green_run, labels,
-                         to_coc_stage, to_land_use_stage, wait_until)
+                         to_coc_stage, to_land_use_stage, tree_lists)
 
 EARLIER = b"Earlier report, kept as it was\n"  # 31 bytes
 NOT_SAVED = "Conclusions file not saved"
@@ -187,6 +187,7 @@ def full_disk(saves, full, keys_to_full, case, second):
     succeeds. Returns the bytes written there."""
     report = os.path.join(full, "report.txt")
     before = (listing(full), read(report))
+    tree_lists(saves.desktop, full)
     saves.save("Tab", "Tab", *keys_to_full, "Tab", "Tab", Text("report"))
     saves.expect_failure(case, report, os.strerror(errno.ENOSPC), full, before)
     saves.save("shift+Tab", Text(second))

@@ -18,7 +18,7 @@ import sys
 import pyatspi
 
 from realprogram import (COC_GROUPS, DIALOG, INFO, MAIN, PICK_FIRST, PICK_SECOND, Desktop,
-                         Failure, Text, answer_green_run, children, wait_until)
+                         Failure, Text, answer_green_run, children, tree_lists, wait_until)
 
 MODES = ("Define chemicals of concern (COCs)", "Define historical land use")
 LAND_USES = (52, "Airports", "Waste recycling, treatment and disposal sites: metal recycling sites")
@@ -193,6 +193,8 @@ def save_location(desktop):
     expect_dialog(desktop, "drive picked with the keyboard", expected_view(home, []))
 
     files = make_directories(home)
+    for directory in files:
+        tree_lists(desktop, os.path.join(home, directory))
     # The first directory typed ahead in the tree, the next ones its siblings below it.
     for keys, directory in ((("Tab", Text("empty")), "empty"), (("Down",), "one"),
                             (("Down",), "three")):

@@ -184,6 +184,15 @@ def labels(window):
     return found
 
 
+def tree_lists(desktop, path):
+    """Waits until the dialog's directory tree, which fills in the background, shows the
+    directory, so that typing its name can reach it."""
+    def probe():
+        tree = children(desktop.window(DIALOG))[2]
+        return any(cell.name == path for cell in children(tree)), f"{path} not in the tree yet"
+    wait_until(f"the tree listing {path}", probe)
+
+
 def to_coc_stage(desktop, coc):
     """From the start stage, through a positive screening, to a typed COC group."""
     desktop.keys_to(MAIN, "space")  # Ready

@@ -248,7 +248,7 @@ void BiologicalAssessmentTest::fullPassAppendsAfterEarlierLines() {
         script.add(part.steps);
     Session session;
     ResetSession(session);
-    session.ExSituValid = True;
+    session.ExSituValid = Flag::True;
     session.SoilPh = 7;
     session.BulkDensity = 1.2;
     Wizard wizard{session, script, {}};
@@ -266,7 +266,7 @@ void BiologicalAssessmentTest::fullPassAppendsAfterEarlierLines() {
                  NutrientLines("60", "10") +
                  QStringList({QStringLiteral("Co-contaminants - no concern"), NoExceedence,
                               QStringLiteral("Bulk density - okay")}));
-    QCOMPARE(session.ExSituValid, True);
+    QCOMPARE(session.ExSituValid, Flag::True);
 }
 
 TERRAVIA_TEST_MAIN(BiologicalAssessmentTest)

@@ -198,7 +198,7 @@ void ExSituTest::boundaries() {
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
     QCOMPARE(ConclusionLines(session), lines);
-    QCOMPARE(session.ExSituValid, valid ? True : False);
+    QCOMPARE(session.ExSituValid, valid ? Flag::True : Flag::False);
     QCOMPARE(session.SoilPh, soilPh);
     QCOMPARE(session.BulkDensity, bulkDensity);
 }
@@ -229,7 +229,7 @@ void ExSituTest::hydrocarbonSeries() {
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
     QCOMPARE(ConclusionLines(session), QStringList{line});
-    QCOMPARE(session.ExSituValid, True);
+    QCOMPARE(session.ExSituValid, Flag::True);
 }
 
 void ExSituTest::rejectedReplies_data() {
@@ -292,10 +292,10 @@ void ExSituTest::eachRunFollowsItsOwnVerdict() {
     ResetSession(session);
     Wizard wizard{session, script, {}};
     AssessExSitu(wizard);
-    QCOMPARE(session.ExSituValid, True);
+    QCOMPARE(session.ExSituValid, Flag::True);
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
-    QCOMPARE(session.ExSituValid, False);
+    QCOMPARE(session.ExSituValid, Flag::False);
     QCOMPARE(ConclusionLines(session), QStringList{GreenLine} + secondLines);
 }
 

@@ -2,7 +2,8 @@
 
 #include "core/NumberText.h"
 #include "core/ReadNumber.h"
-#include "support/TestMain.h"
+
+#include <QTest>
 
 #include <array>
 #include <cmath>
@@ -149,5 +150,5 @@ void NumbersTest::commaLocaleChangesNothing() {
     QCOMPARE(ReadNumber(QStringLiteral("1,5")), 1.0);
 }
 
-TERRAVIA_TEST_MAIN(NumbersTest)
+QTEST_GUILESS_MAIN(NumbersTest)
 #include "NumbersTest.moc"

@@ -2,7 +2,7 @@
 
 #include "support/TestForm.h"
 
-#include "core/StartUp.h"
+#include "controls/StartUp.h"
 #include "screening/Buttons.h"
 
 namespace terravia::test {

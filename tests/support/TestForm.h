@@ -2,9 +2,9 @@
 
 #pragma once
 
+#include "controls/Wizard.h"
 #include "core/Prompts.h"
 #include "core/Session.h"
-#include "core/Wizard.h"
 
 #include <QWidget>
 

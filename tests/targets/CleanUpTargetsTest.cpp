@@ -94,7 +94,7 @@ void CleanUpTargetsTest::everyPath() {
     script.add(steps);
     Session session;
     ResetSession(session);
-    session.ExSituValid = True;
+    session.ExSituValid = Flag::True;
     Wizard wizard{session, script, {}};
     AppendConclusion(wizard, QStringLiteral("earlier"));
 
@@ -106,7 +106,7 @@ void CleanUpTargetsTest::everyPath() {
         appended.append(session.Conclusions[static_cast<std::size_t>(i)]);
     QCOMPARE(appended, lines);
     QCOMPARE(session.Conclusions[1], QStringLiteral("earlier"));
-    QCOMPARE(session.ExSituValid, True);
+    QCOMPARE(session.ExSituValid, Flag::True);
 }
 
 TERRAVIA_TEST_MAIN(CleanUpTargetsTest)

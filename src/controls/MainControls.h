@@ -2,9 +2,6 @@
 
 #pragma once
 
-#include "core/Prompts.h"
-#include "core/Session.h"
-
 #include <QLatin1StringView>
 
 class QComboBox;
@@ -39,13 +36,5 @@ template <typename Control> Control* NewControl(QWidget* form, const char* name)
 // with their captions and their behaviour; where they stand and how they look is the
 // window's own affair.
 void CreateMainControls(QWidget* form, MainControls& controls);
-
-// What every procedure of the wizard works on: the one session, the prompts and the
-// main window's controls.
-struct Wizard {
-    Session& session;
-    Prompts& prompts;
-    MainControls controls;
-};
 
 } // namespace terravia

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/StartUp.h"
+#include "controls/StartUp.h"
 
-#include "core/BackColor.h"
+#include "controls/BackColor.h"
 
 #include <QComboBox>
 #include <QPushButton>

@@ -62,7 +62,7 @@ void ReachStage(TestForm& form, ScriptedPrompts& script, bool coc, const QString
 
 } // namespace
 
-class AssessmentSequenceTest : public QObject {
+class WholeRunTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -82,7 +82,7 @@ private:
     QTemporaryDir dir_;
 };
 
-void AssessmentSequenceTest::greenRunWritesTheGoldenFile() {
+void WholeRunTest::greenRunWritesTheGoldenFile() {
     ScriptedPrompts script;
     TestForm form(&script);
     form.show();
@@ -103,7 +103,7 @@ void AssessmentSequenceTest::greenRunWritesTheGoldenFile() {
     QCOMPARE(written, golden);
 }
 
-void AssessmentSequenceTest::amberRun() {
+void WholeRunTest::amberRun() {
     ScriptedPrompts script;
     TestForm form(&script);
     form.show();
@@ -123,10 +123,10 @@ void AssessmentSequenceTest::amberRun() {
     const QList<QByteArray> lines = Lines(ReadFile(path));
     QCOMPARE(lines.size(), 326);
     QCOMPARE(lines[312], QByteArray("Ex-situ is a valid technical option, with an amber warning"));
-    QCOMPARE(form.session().ExSituValid, True);
+    QCOMPARE(form.session().ExSituValid, Flag::True);
 }
 
-void AssessmentSequenceTest::redRunWritesNoFile() {
+void WholeRunTest::redRunWritesNoFile() {
     ScriptedPrompts script;
     TestForm form(&script);
     form.show();
@@ -135,10 +135,10 @@ void AssessmentSequenceTest::redRunWritesNoFile() {
     Click(form, "Command4");
     VERIFY_SCRIPT(script);
     QCOMPARE(form.session().ConclusionCount, 312);
-    QCOMPARE(form.session().ExSituValid, False);
+    QCOMPARE(form.session().ExSituValid, Flag::False);
 }
 
-void AssessmentSequenceTest::respirationStopWritesNoFile() {
+void WholeRunTest::respirationStopWritesNoFile() {
     ScriptedPrompts script;
     TestForm form(&script);
     form.show();
@@ -156,7 +156,7 @@ void AssessmentSequenceTest::respirationStopWritesNoFile() {
     QCOMPARE(form.session().SoilPh, 0.0);
 }
 
-void AssessmentSequenceTest::cleanUpTargetPaths_data() {
+void WholeRunTest::cleanUpTargetPaths_data() {
     // Answers to the clean-up questions (Y / N in order) and the lines they add.
     QTest::addColumn<QStringList>("questions");
     QTest::addColumn<QString>("answers");
@@ -216,7 +216,7 @@ void AssessmentSequenceTest::cleanUpTargetPaths_data() {
         << QStringList{risk, water, p20, quality};
 }
 
-void AssessmentSequenceTest::cleanUpTargetPaths() {
+void WholeRunTest::cleanUpTargetPaths() {
     QFETCH(QStringList, questions);
     QFETCH(QString, answers);
     QFETCH(QStringList, lines);
@@ -243,7 +243,7 @@ void AssessmentSequenceTest::cleanUpTargetPaths() {
         QCOMPARE(QString::fromLatin1(written[324 + i]), lines[i]);
 }
 
-void AssessmentSequenceTest::twoRunsWithoutClearAll() {
+void WholeRunTest::twoRunsWithoutClearAll() {
     ScriptedPrompts script;
     TestForm form(&script);
     form.show();
@@ -260,7 +260,7 @@ void AssessmentSequenceTest::twoRunsWithoutClearAll() {
     QCOMPARE(form.session().ConclusionCount, 652);
 }
 
-void AssessmentSequenceTest::clearAllBetweenRuns() {
+void WholeRunTest::clearAllBetweenRuns() {
     ScriptedPrompts script;
     TestForm form(&script);
     form.show();
@@ -277,7 +277,7 @@ void AssessmentSequenceTest::clearAllBetweenRuns() {
     QCOMPARE(ReadFile(second), ReadFile(first));
 }
 
-void AssessmentSequenceTest::redRunAfterAValidOneWritesNoFile() {
+void WholeRunTest::redRunAfterAValidOneWritesNoFile() {
     ScriptedPrompts script;
     TestForm form(&script);
     form.show();
@@ -288,11 +288,11 @@ void AssessmentSequenceTest::redRunAfterAValidOneWritesNoFile() {
     script.add(Join({TonnageAndMedium(), RedStopTail()}));
     Click(form, "Command4");
     VERIFY_SCRIPT(script);
-    QCOMPARE(form.session().ExSituValid, False);
+    QCOMPARE(form.session().ExSituValid, Flag::False);
     QCOMPARE(form.session().ConclusionCount, 326 + 312);
 }
 
-void AssessmentSequenceTest::landUseRunAfterStartUpKeepsEveryReportLine() {
+void WholeRunTest::landUseRunAfterStartUpKeepsEveryReportLine() {
     ScriptedPrompts script;
     TestForm form(&script);
     form.show();
@@ -310,7 +310,7 @@ void AssessmentSequenceTest::landUseRunAfterStartUpKeepsEveryReportLine() {
         QCOMPARE(lines[2497 + qsizetype(i)], QByteArray(PlainBiologicalLines[i]));
 }
 
-void AssessmentSequenceTest::fullListIsWrittenAndReportedOnce() {
+void WholeRunTest::fullListIsWrittenAndReportedOnce() {
     // Each green land-use run with no group adds 2,510 lines: the 14th run reaches the
     // 16-bit limit of the count after 137 of its lines.
     ScriptedPrompts script;
@@ -339,5 +339,5 @@ void AssessmentSequenceTest::fullListIsWrittenAndReportedOnce() {
     QCOMPARE(lines.last(), QByteArray("O&M -  1"));
 }
 
-TERRAVIA_TEST_MAIN(AssessmentSequenceTest)
-#include "AssessmentSequenceTest.moc"
+TERRAVIA_TEST_MAIN(WholeRunTest)
+#include "WholeRunTest.moc"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/Wizard.h"
+#include "controls/MainControls.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "biological/Measurement.h"
+#include "biological/Bands.h"
 
 #include "core/PromptConventions.h"
 

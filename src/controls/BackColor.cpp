@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/BackColor.h"
+#include "controls/BackColor.h"
 
 #include <QPalette>
 #include <QWidget>

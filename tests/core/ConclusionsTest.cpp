@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/Conclusions.h"
+#include "core/PromptConventions.h"
+#include "support/ScriptedPrompts.h"
+
+#include <QTest>
+
+using namespace terravia;
+using namespace terravia::test;
+
+namespace {
+
+const QString FullText = QStringLiteral(
+    "The conclusions list is full: no further lines can be added. The lines collected so far "
+    "are kept and written to the conclusions file. \"Clear all\" empties the list.");
+
+} // namespace
+
+class ConclusionsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void conclusionsAreNumberedFromOne();
+    void conclusionsBeyondTheStartSlotsAreKept();
+    void fullListRefusesAndTellsOncePerRun();
+};
+
+void ConclusionsTest::conclusionsAreNumberedFromOne() {
+    ScriptedPrompts script;
+    Session session;
+    ResetSession(session);
+    Conversation wizard{session, script};
+    QCOMPARE(session.Conclusions.size(), std::size_t(1001));
+    AppendConclusion(wizard, QStringLiteral("first"));
+    AppendConclusion(wizard, QStringLiteral("second"));
+    QCOMPARE(session.ConclusionCount, 2);
+    QCOMPARE(session.Conclusions[0], QString());
+    QCOMPARE(session.Conclusions[1], QStringLiteral("first"));
+    QCOMPARE(session.Conclusions[2], QStringLiteral("second"));
+    QCOMPARE(session.Conclusions[3], QString());
+    ResetSession(session);
+    QCOMPARE(session.ConclusionCount, 0);
+    QCOMPARE(session.Conclusions[1], QString());
+    VERIFY_SCRIPT(script);
+}
+
+void ConclusionsTest::conclusionsBeyondTheStartSlotsAreKept() {
+    ScriptedPrompts script;
+    Session session;
+    ResetSession(session);
+    Conversation wizard{session, script};
+    for (int i = 1; i <= 2496; ++i)
+        AppendConclusion(wizard, QString::number(i));
+    QCOMPARE(session.ConclusionCount, 2496);
+    QCOMPARE(session.Conclusions[1000], QStringLiteral("1000"));
+    QCOMPARE(session.Conclusions[1001], QStringLiteral("1001"));
+    QCOMPARE(session.Conclusions[2496], QStringLiteral("2496"));
+    VERIFY_SCRIPT(script);
+}
+
+void ConclusionsTest::fullListRefusesAndTellsOncePerRun() {
+    ScriptedPrompts script{Message(QStringLiteral("Conclusions full"), FullText)};
+    Session session;
+    ResetSession(session);
+    Conversation wizard{session, script};
+    for (int i = 1; i <= ConclusionCapacity; ++i)
+        AppendConclusion(wizard, QString::number(i));
+    QCOMPARE(session.ConclusionCount, 32767);
+    AppendConclusion(wizard, QStringLiteral("refused"));
+    AppendConclusion(wizard, QStringLiteral("refused too"));
+    QCOMPARE(session.ConclusionCount, 32767);
+    QCOMPARE(session.Conclusions[32767], QStringLiteral("32767"));
+    QCOMPARE(session.Conclusions.size(), std::size_t(32768));
+    VERIFY_SCRIPT(script);
+
+    // A new run tells the user again.
+    session.CapacityReported = false;
+    script.add(Message(QStringLiteral("Conclusions full"), FullText));
+    AppendConclusion(wizard, QStringLiteral("refused in the next run"));
+    QCOMPARE(session.ConclusionCount, 32767);
+    VERIFY_SCRIPT(script);
+}
+
+QTEST_GUILESS_MAIN(ConclusionsTest)
+#include "ConclusionsTest.moc"

@@ -86,6 +86,7 @@ cleanup() {
     umount -R "$chroot_dir/dev" 2>/dev/null || umount -R -l "$chroot_dir/dev" 2>/dev/null
     umount "$chroot_dir/proc" 2>/dev/null || umount -l "$chroot_dir/proc" 2>/dev/null
     umount "$chroot_dir/sys" 2>/dev/null || umount -l "$chroot_dir/sys" 2>/dev/null
+    umount "$chroot_dir" 2>/dev/null || umount -l "$chroot_dir" 2>/dev/null
     if is_mounted "$chroot_dir"; then
         echo "still mounted below $chroot_dir: left in place" >&2
     else
@@ -119,6 +120,10 @@ chmod 755 "$chroot_dir"
 mirror=${TERRAVIA_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 step "debootstrap --variant=minbase $release from $mirror" \
     debootstrap --variant=minbase "$release" "$chroot_dir" "$mirror"
+# The chroot's root a mount point of its own, private, as on a machine: a test may then take a
+# private mount namespace of its own inside it.
+mount --bind "$chroot_dir" "$chroot_dir"
+mount --make-private "$chroot_dir"
 mount -t proc proc "$chroot_dir/proc"
 mount -t sysfs sysfs "$chroot_dir/sys"
 mount --rbind /dev "$chroot_dir/dev"

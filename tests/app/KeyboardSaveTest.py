@@ -10,10 +10,9 @@ the golden one. The Debian package's autopkgtest points it at the installed /usr
 """
 
 import os
-import sys
 
 from realprogram import (DIALOG, MAIN, Desktop, Failure, Text, answer_green_run,
-                         to_coc_stage)
+                         run_with_golden, to_coc_stage)
 
 
 def run(program, golden):
@@ -30,10 +29,4 @@ def run(program, golden):
 
 
 if __name__ == "__main__":
-    try:
-        with open(sys.argv[2], "rb") as golden_file:
-            run(sys.argv[1], golden_file.read())
-    except Failure as failure:
-        print(f"FAIL: {failure}")
-        sys.exit(1)
-    print("a whole run from the keyboard: the saved file holds the golden bytes")
+    run_with_golden(run, "a whole run from the keyboard: the saved file holds the golden bytes")

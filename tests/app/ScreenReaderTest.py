@@ -18,7 +18,8 @@ import sys
 import pyatspi
 
 from realprogram import (COC_GROUPS, DIALOG, INFO, MAIN, PICK_FIRST, PICK_SECOND, Desktop,
-                         Failure, Text, answer_green_run, children, tree_lists, wait_until)
+                         Failure, Text, answer_green_run, children, run_test, tree_lists,
+                         wait_until)
 
 MODES = ("Define chemicals of concern (COCs)", "Define historical land use")
 LAND_USES = (52, "Airports", "Waste recycling, treatment and disposal sites: metal recycling sites")
@@ -272,9 +273,5 @@ def run(program, orca_log=None):
 
 
 if __name__ == "__main__":
-    try:
-        run(sys.argv[1], sys.argv[3] if sys.argv[2:3] == ["--orca"] else None)
-    except Failure as failure:
-        print(f"FAIL: {failure}")
-        sys.exit(1)
-    print("screen reader view: all stages as expected")
+    run_test(run, sys.argv[1], sys.argv[3] if sys.argv[2:3] == ["--orca"] else None,
+             passed="screen reader view: all stages as expected")

@@ -9,6 +9,7 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -229,3 +230,20 @@ def answer_green_run(desktop):
         desktop.answer(title, Text(reply), "Return")
     for yes in (True, True, False, True, False):  # assays; residual soil; targets
         desktop.answer(INFO, "y" if yes else "n")
+
+
+def run_test(run, *arguments, passed):
+    """Runs a test's body; a Failure is printed and ends the test with status 1."""
+    try:
+        run(*arguments)
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        sys.exit(1)
+    print(passed)
+
+
+def run_with_golden(run, passed):
+    """Runs run(PROGRAM, golden bytes) with the program and golden file of the command line."""
+    with open(sys.argv[2], "rb") as golden_file:
+        golden = golden_file.read()
+    run_test(run, sys.argv[1], golden, passed=passed)

@@ -31,21 +31,22 @@ echo "----"
 # Each pattern is a stretch of speech, over the lines joined by "|": a pick ends with the entry
 # spoken as the list's name, then the list's purpose; the list the user acts on next is spoken
 # when a step shows it; the save-location dialog says where the file goes, from its opening
-# to OK. The drive's name and the directories are the machine's own.
+# to OK. The drive's name and the directories are the machine's own; Orca's newer releases
+# call a push button a button.
 joined="|$(paste -sd '|' "$transcript")|"
 status=0
 for heard in 'y \|Terravia 1\.0\.\|combo box\.\|Selection mode\.' \
     'Define historical land use combo box\.\|Selection mode\.' \
-    'COC or Land Use\? push button\.\|space \|combo box\.\|Historical land use\.' \
+    'COC or Land Use\? (push )?button\.\|space \|combo box\.\|Historical land use\.' \
     'Dry cleaners combo box\.\|Historical land use\.' \
     'Define chemicals of concern \(COCs\) combo box\.\|Selection mode\.' \
     'TPH editable combo box\.\|TPH\.\|COC group\.' \
-    'Conclusions file dialog\.\|OK push button\.\|Directory: [^|]+/home\.' \
+    'Conclusions file dialog\.\|OK (push )?button\.\|Directory: [^|]+/home\.' \
     'File name text\.\|Directory: [^|]+/home\.' \
     '[^|]+ combo box\.\|Drive\.' \
     'Directory tree\.(\|[a-z] )+\|[^|]+/home/empty collapsed\.' \
     'Files\.\|List with 3 items\.\|earlier-notes\.txt\.\|return ' \
-    'OK push button\.\|Directory: [^|]+/home/three\. File: [^|]+/home/three/read-aloud\.txt\.\|return '; do
+    'OK (push )?button\.\|Directory: [^|]+/home/three\. File: [^|]+/home/three/read-aloud\.txt\.\|return '; do
     if [[ "$joined" =~ \|$heard\| ]]; then
         spoken=${BASH_REMATCH[0]//|/ }
         echo "heard:${spoken% }"

@@ -31,7 +31,7 @@ echo "----"
 # Each pattern is a stretch of speech, over the lines joined by "|": a pick ends with the entry
 # spoken as the list's name, then the list's purpose; the list the user acts on next is spoken
 # when a step shows it; the save-location dialog says where the file goes, from its opening
-# to OK. The drive's name and the directories are the machine's own; Orca's newer releases
+# to OK. The drive's name and the directories are the machine's own; a newer Orca may
 # call a push button a button.
 joined="|$(paste -sd '|' "$transcript")|"
 status=0

@@ -156,13 +156,16 @@ fi
 
 # 3. The source package, with a changelog entry of this release.
 copy_tree /root/a/terravia-$version
+# A day after the release it rebuilds, so that the entry is the newest and every build of it
+# carries the same time stamps.
+released=$(sed -n 's/^ -- .*>  //p' "$root/debian/changelog" | head -n 1)
 entry() {
     cat <<ENTRY
 terravia ($version) $release; urgency=medium
 
   * Built for Debian $series ($release).
 
- -- Terravia developers <dev@terravia.example>  $(date -R -d @"$(sed -n 's/^ -- .*>  //p' "$root/debian/changelog" | head -n 1 | date -f - +%s)")
+ -- Terravia developers <dev@terravia.example>  $(date -R -d @"$(($(date -d "$released" +%s) + 86400))")
 
 ENTRY
 }

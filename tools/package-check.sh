@@ -137,21 +137,21 @@ chmod +x "$chroot_dir/usr/sbin/policy-rc.d"
 # the source package (3.), for a check of the packaging alone.
 from=${TERRAVIA_CHECK_FROM:-readme}
 if [ "$from" = readme ]; then
-copy_tree /root/terravia
-echo "== bash tools/run.sh (no display: the sentence, status 1)"
-if in_chroot sh -c 'cd /root/terravia && bash tools/run.sh' >>"$log" 2>&1; then
-    echo "FAIL: tools/run.sh started with no display"
-    exit 1
-fi
-tail -n 1 "$log"
-grep -q "there is no display to show it on" "$log" || { echo "FAIL: no no-display sentence"; exit 1; }
-step "bash tools/test.sh" in_chroot sh -c 'cd /root/terravia && bash tools/test.sh'
-grep -E '^(100% tests passed|suites:)' "$log" | tail -n 3
+    copy_tree /root/terravia
+    echo "== bash tools/run.sh (no display: the sentence, status 1)"
+    if in_chroot sh -c 'cd /root/terravia && bash tools/run.sh' >>"$log" 2>&1; then
+        echo "FAIL: tools/run.sh started with no display"
+        exit 1
+    fi
+    tail -n 1 "$log"
+    grep -q "there is no display to show it on" "$log" || { echo "FAIL: no no-display sentence"; exit 1; }
+    step "bash tools/test.sh" in_chroot sh -c 'cd /root/terravia && bash tools/test.sh'
+    grep -E '^(100% tests passed|suites:)' "$log" | tail -n 3
 
-# 2. What Orca says.
-step "bash tools/screen-reader-check.sh" \
-    in_chroot sh -c 'cd /root/terravia && bash tools/screen-reader-check.sh build-tests/src/app/terravia'
-grep -E '^(heard|NOT HEARD)' "$log" | tail -n 12
+    # 2. What Orca says.
+    step "bash tools/screen-reader-check.sh" \
+        in_chroot sh -c 'cd /root/terravia && bash tools/screen-reader-check.sh build-tests/src/app/terravia'
+    grep -E '^(heard|NOT HEARD)' "$log" | tail -n 12
 fi
 
 # 3. The source package, with a changelog entry of this release.

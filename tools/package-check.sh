@@ -133,11 +133,11 @@ cp /etc/resolv.conf "$chroot_dir/etc/resolv.conf"
 printf '#!/bin/sh\nexit 101\n' >"$chroot_dir/usr/sbin/policy-rc.d"
 chmod +x "$chroot_dir/usr/sbin/policy-rc.d"
 
-# 1. The README's two commands, as a new user runs them. TERRAVIA_CHECK_FROM=package starts at
-# the source package (3.), for a check of the packaging alone.
+# 1. The README's two commands, as a new user runs them. TERRAVIA_CHECK_FROM=orca starts at the
+# screen reader (2.), =package at the source package (3.), for a check of those alone.
 from=${TERRAVIA_CHECK_FROM:-readme}
+copy_tree /root/terravia
 if [ "$from" = readme ]; then
-    copy_tree /root/terravia
     echo "== bash tools/run.sh (no display: the sentence, status 1)"
     if in_chroot sh -c 'cd /root/terravia && bash tools/run.sh' >>"$log" 2>&1; then
         echo "FAIL: tools/run.sh started with no display"
@@ -147,10 +147,14 @@ if [ "$from" = readme ]; then
     grep -q "there is no display to show it on" "$log" || { echo "FAIL: no no-display sentence"; exit 1; }
     step "bash tools/test.sh" in_chroot sh -c 'cd /root/terravia && bash tools/test.sh'
     grep -E '^(100% tests passed|suites:)' "$log" | tail -n 3
+fi
 
-    # 2. What Orca says.
+# 2. What Orca says (of the program tools/test.sh built, or of one it builds itself).
+if [ "$from" = readme ] || [ "$from" = orca ]; then
+    program=""
+    [ "$from" = readme ] && program=build-tests/src/app/terravia
     step "bash tools/screen-reader-check.sh" \
-        in_chroot sh -c 'cd /root/terravia && bash tools/screen-reader-check.sh build-tests/src/app/terravia'
+        in_chroot sh -c "cd /root/terravia && bash tools/screen-reader-check.sh $program"
     grep -E '^(heard|NOT HEARD)' "$log" | tail -n 12
 fi
 

@@ -31,22 +31,23 @@ echo "----"
 # Each pattern is a stretch of speech, over the lines joined by "|": a pick ends with the entry
 # spoken as the list's name, then the list's purpose; the list the user acts on next is spoken
 # when a step shows it; the save-location dialog says where the file goes, from its opening
-# to OK. The drive's name and the directories are the machine's own; a newer Orca may
-# call a push button a button.
+# to OK. The drive's name and the directories are the machine's own. Each pattern holds for
+# Debian 12's Orca and Debian 13's, which puts a list's purpose or current entry beside its
+# role, says "button" for "push button", and echoes keys without a trailing blank.
 joined="|$(paste -sd '|' "$transcript")|"
 status=0
-for heard in 'y \|Terravia 1\.0\.\|combo box\.\|Selection mode\.' \
-    'Define historical land use combo box\.\|Selection mode\.' \
-    'COC or Land Use\? (push )?button\.\|space \|combo box\.\|Historical land use\.' \
-    'Dry cleaners combo box\.\|Historical land use\.' \
-    'Define chemicals of concern \(COCs\) combo box\.\|Selection mode\.' \
-    'TPH editable combo box\.\|TPH\.\|COC group\.' \
-    'Conclusions file dialog\.\|OK (push )?button\.\|Directory: [^|]+/home\.' \
+for heard in 'y ?\|Terravia 1\.0\.\|(combo box\.\|Selection mode\.|Selection mode combo box\.)' \
+    'Define historical land use combo box( Define historical land use)?\.\|Selection mode\.' \
+    'COC or Land Use\? (push )?button\.\|space ?\|(combo box\.\|Historical land use\.|Historical land use combo box\.)' \
+    'Dry cleaners combo box( Dry cleaners)?\.\|Historical land use\.' \
+    'Define chemicals of concern \(COCs\) combo box( Define chemicals of concern \(COCs\))?\.?\|Selection mode\.' \
+    'TPH editable combo box(\.\|| )TPH\.\|COC group\.' \
+    'Conclusions file dialog\.?\|OK (push )?button\.\|Directory: [^|]+/home\.' \
     'File name text\.\|Directory: [^|]+/home\.' \
-    '[^|]+ combo box\.\|Drive\.' \
-    'Directory tree\.(\|[a-z] )+\|[^|]+/home/empty collapsed\.' \
-    'Files\.\|List with 3 items\.\|earlier-notes\.txt\.\|return ' \
-    'OK (push )?button\.\|Directory: [^|]+/home/three\. File: [^|]+/home/three/read-aloud\.txt\.\|return '; do
+    '[^|]+ combo box[^|]*\|Drive\.' \
+    '(Directory tree\.\|)?([a-z] ?\|)+[^|]+/home/empty collapsed\.' \
+    'Files(\.\|| )List with 3 items(\.| Files)\|earlier-notes\.txt\.\|return ?' \
+    'OK (push )?button\.\|Directory: [^|]+/home/three\. File: [^|]+/home/three/read-aloud\.txt\.\|return ?'; do
     if [[ "$joined" =~ \|$heard\| ]]; then
         spoken=${BASH_REMATCH[0]//|/ }
         echo "heard:${spoken% }"

@@ -160,8 +160,8 @@ fi
 
 # 3. The source package, with a changelog entry of this release.
 copy_tree /root/a/terravia-$version
-# A day after the release it rebuilds, so that the entry is the newest and every build of it
-# carries the same time stamps.
+# A minute after the release it rebuilds: the newest entry, and still in the past, so that
+# dpkg-deb clamps every file's time to it in any build, whatever the build's own date.
 released=$(sed -n 's/^ -- .*>  //p' "$root/debian/changelog" | head -n 1)
 entry() {
     cat <<ENTRY
@@ -169,7 +169,7 @@ terravia ($version) $release; urgency=medium
 
   * Built for Debian $series ($release).
 
- -- Terravia developers <dev@terravia.example>  $(date -R -d @"$(($(date -d "$released" +%s) + 86400))")
+ -- Terravia developers <dev@terravia.example>  $(date -R -d @"$(($(date -d "$released" +%s) + 60))")
 
 ENTRY
 }

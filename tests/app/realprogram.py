@@ -134,11 +134,15 @@ class Desktop:
                 with open(self.log) as log:
                     raise Failure(f"terravia ended with {self.app.returncode}: {log.read()}")
             app = self.application()
-            windows = children(app) if app else []
-            for window in windows:
-                if window.name == title and window.getState().contains(pyatspi.STATE_SHOWING):
-                    return True, window
-            return False, f"no window \"{title}\" among {[w.name for w in windows]}"
+            # A box that is closing leaves the bus while it is read: not there yet, or gone.
+            windows = [window for window in (children(app) if app else []) if window is not None]
+            try:
+                for window in windows:
+                    if window.name == title and window.getState().contains(pyatspi.STATE_SHOWING):
+                        return True, window
+                return False, f"no window \"{title}\" among {[w.name for w in windows]}"
+            except Exception as gone:  # noqa: BLE001 (the bus's errors have no common type)
+                return False, f"a window left the bus while it was read: {gone}"
         return wait_until(f"window \"{title}\"", probe)
 
     def keys_to(self, title, *keys):

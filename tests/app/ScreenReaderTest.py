@@ -219,56 +219,54 @@ def save_location(desktop):
 
 
 def run(program, orca_log=None):
-    info = INFO
-    main = MAIN
     mode_list = (pyatspi.ROLE_COMBO_BOX, "", "Selection mode")
     with Desktop(program, orca_log) as desktop:
-        expect(desktop, "start", main, form1())
+        expect(desktop, "start", MAIN, form1())
 
-        desktop.keys_to(main, "space")  # Ready
-        desktop.answer(info, "y")  # the site history is established
+        desktop.keys_to(MAIN, "space")  # Ready
+        desktop.answer(INFO, "y")  # the site history is established
         both = ("Ready", "COC or Land Use?", "Clear all")
-        expect(desktop, "mode choice", main, form1(both, mode=("", (2, *MODES))))
-        expect_focus(desktop, "after Ready", main, mode_list)
-        desktop.keys_to(main, *PICK_SECOND)
-        expect(desktop, "land use picked with the keyboard", main,
+        expect(desktop, "mode choice", MAIN, form1(both, mode=("", (2, *MODES))))
+        expect_focus(desktop, "after Ready", MAIN, mode_list)
+        desktop.keys_to(MAIN, *PICK_SECOND)
+        expect(desktop, "land use picked with the keyboard", MAIN,
                        form1(both, mode=(MODES[1], (2, *MODES))))
-        desktop.keys_to(main, "Tab", "space")  # COC or Land Use?
+        desktop.keys_to(MAIN, "Tab", "space")  # COC or Land Use?
         land = ("Ready", "COC or Land Use?", "Select land use", "Clear all")
-        expect(desktop, "land-use list", main, form1(land, land_use=("", LAND_USES)))
-        expect_focus(desktop, "after COC or Land Use?", main,
+        expect(desktop, "land-use list", MAIN, form1(land, land_use=("", LAND_USES)))
+        expect_focus(desktop, "after COC or Land Use?", MAIN,
                      (pyatspi.ROLE_COMBO_BOX, "", "Historical land use"))
-        desktop.keys_to(main, "alt+Down", Text("Dry"), "Return")
-        expect(desktop, "land use typed ahead in the open list", main,
+        desktop.keys_to(MAIN, "alt+Down", Text("Dry"), "Return")
+        expect(desktop, "land use typed ahead in the open list", MAIN,
                        form1(land, land_use=("Dry cleaners", LAND_USES)))
-        desktop.keys_to(main, "Tab", "Tab", "space")  # Clear all
-        expect(desktop, "after Clear all", main, form1())
+        desktop.keys_to(MAIN, "Tab", "Tab", "space")  # Clear all
+        expect(desktop, "after Clear all", MAIN, form1())
 
-        desktop.keys_to(main, "shift+Tab", "space")  # Ready
-        desktop.answer(info, "y")
-        expect_focus(desktop, "after Ready again", main, mode_list)
-        desktop.keys_to(main, *PICK_FIRST, "Tab", "space")  # COCs, COC or Land Use?
+        desktop.keys_to(MAIN, "shift+Tab", "space")  # Ready
+        desktop.answer(INFO, "y")
+        expect_focus(desktop, "after Ready again", MAIN, mode_list)
+        desktop.keys_to(MAIN, *PICK_FIRST, "Tab", "space")  # COCs, COC or Land Use?
         coc = ("Ready", "COC or Land Use?", "Select COC", "Clear all")
-        expect(desktop, "COC list", main, form1(coc, coc=("", COC_GROUPS)))
-        expect_focus(desktop, "after COC or Land Use? for COCs", main,
+        expect(desktop, "COC list", MAIN, form1(coc, coc=("", COC_GROUPS)))
+        expect_focus(desktop, "after COC or Land Use? for COCs", MAIN,
                      (pyatspi.ROLE_COMBO_BOX, "", "COC group"))
         typed = "Diesel range organics"
-        desktop.keys_to(main, Text(typed))
-        expect(desktop, "COC typed", main, form1(coc, coc=(typed, COC_GROUPS)))
+        desktop.keys_to(MAIN, Text(typed))
+        expect(desktop, "COC typed", MAIN, form1(coc, coc=(typed, COC_GROUPS)))
 
-        desktop.keys_to(main, "Tab", "space")  # Select COC: the run
+        desktop.keys_to(MAIN, "Tab", "space")  # Select COC: the run
         answer_green_run(desktop)
         save_location(desktop)
         desktop.answer("Process complete", "Return")
-        expect(desktop, "after the run", main, form1(coc, coc=(typed, COC_GROUPS)))
-        desktop.keys_to(main, "Tab", "space")  # from Select COC to Clear all
-        expect(desktop, "after Clear all, the typed COC gone", main, form1())
+        expect(desktop, "after the run", MAIN, form1(coc, coc=(typed, COC_GROUPS)))
+        desktop.keys_to(MAIN, "Tab", "space")  # from Select COC to Clear all
+        expect(desktop, "after Clear all, the typed COC gone", MAIN, form1())
 
-        desktop.keys_to(main, "shift+Tab", "space")  # Ready
-        desktop.answer(info, "y")
-        desktop.keys_to(main, *PICK_FIRST, "Tab", "space")
-        desktop.keys_to(main, "alt+Down", Text("TPH"), "Return")
-        expect(desktop, "COC group picked in the open list", main,
+        desktop.keys_to(MAIN, "shift+Tab", "space")  # Ready
+        desktop.answer(INFO, "y")
+        desktop.keys_to(MAIN, *PICK_FIRST, "Tab", "space")
+        desktop.keys_to(MAIN, "alt+Down", Text("TPH"), "Return")
+        expect(desktop, "COC group picked in the open list", MAIN,
                        form1(coc, coc=("TPH", COC_GROUPS)))
 
 

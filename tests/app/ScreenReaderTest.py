@@ -211,6 +211,8 @@ def save_location(desktop):
     expect_dialog(desktop, "a typed name", expected_view(three, files["three"],
                                                           typed="read-aloud"))
     desktop.answer(DIALOG, "Tab", "Return")  # to OK, heard with the path, and pressed
+    # The dialog closes before the file is written; the closing box comes after it.
+    desktop.window("Process complete")
     if not os.path.isfile(os.path.join(three, "read-aloud.txt")):
         raise Failure("the run wrote no conclusions file where the dialog said")
     with open(os.path.join(three, "earlier-notes.txt")) as picked:

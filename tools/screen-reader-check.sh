@@ -28,15 +28,17 @@ echo "---- Orca said:"
 cat "$transcript"
 echo "----"
 
-# Each pattern is a stretch of speech, over the lines joined by "|": a pick ends with the entry
-# spoken as the list's name, then the list's purpose; the list the user acts on next is spoken
-# when a step shows it; the save-location dialog says where the file goes, from its opening
-# to OK. The drive's name and the directories are the machine's own. Each pattern holds for
-# Debian 12's Orca and Debian 13's, which puts a list's purpose or current entry beside its
-# role, says "button" for "push button", and echoes keys without a trailing blank.
+# Each pattern is a stretch of speech, over the lines joined by "|": a text field is named
+# when Tab reaches it empty; a pick ends with the entry spoken as the list's name, then the
+# list's purpose; the list the user acts on next is spoken when a step shows it; the
+# save-location dialog says where the file goes, from its opening to OK. The drive's name and
+# the directories are the machine's own. Each pattern holds for Debian 12's Orca and Debian
+# 13's, which puts a list's purpose or current entry beside its role, says "button" for "push
+# button", and echoes keys without a trailing blank.
 joined="|$(paste -sd '|' "$transcript")|"
 status=0
-for heard in 'y ?\|Terravia 1\.0\.\|(combo box\.\|Selection mode\.|Selection mode combo box\.)' \
+for heard in 'tab ?\|Path of the conclusions file text\.' \
+    'y ?\|Terravia 1\.0\.\|(combo box\.\|Selection mode\.|Selection mode combo box\.)' \
     'Define historical land use combo box( Define historical land use)?\.\|Selection mode\.' \
     'COC or Land Use\? (push )?button\.\|space ?\|(combo box\.\|Historical land use\.|Historical land use combo box\.)' \
     'Dry cleaners combo box( Dry cleaners)?\.\|Historical land use\.' \

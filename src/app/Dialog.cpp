@@ -4,6 +4,7 @@
 
 #include "app/Placement.h"
 #include "app/Volumes.h"
+#include "controls/TextField.h"
 #include "output/ConclusionsFile.h"
 
 #include <QComboBox>
@@ -59,23 +60,6 @@ private:
     QFileSystemModel* source_;
 };
 
-// The name field, heard when Tab reaches it empty. A line edit reached by Tab selects all its
-// text, and reports a caret in it, before the bridge reports the focus; Orca then moves to the
-// field silently and has nothing to say when the focus follows. With no text there is nothing
-// to select, so the field takes the focus as from a click.
-class NameField : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override {
-        if (!text().isEmpty())
-            return QLineEdit::focusInEvent(event);
-        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
-        QLineEdit::focusInEvent(&plain);
-    }
-};
-
 bool IsReturn(const QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -122,7 +106,7 @@ void Dialog::CreateControls() {
     Dir1->setAccessibleName(QStringLiteral("Directory"));
     File1 = MakeControl<QListView>(this, "File1", TwipRect(120, 3360, 5055, 2820));
     File1->setAccessibleName(QStringLiteral("Files"));
-    Text1 = MakeControl<NameField>(this, "Text1", TwipRect(120, 6240, 5055, 375));
+    Text1 = MakeControl<TextField>(this, "Text1", TwipRect(120, 6240, 5055, 375));
     Text1->setAccessibleName(QStringLiteral("File name"));
 
     directories_ = new QFileSystemModel(this);

@@ -2,8 +2,9 @@
 
 #include "controls/MainControls.h"
 
+#include "controls/TextField.h"
+
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace terravia {
@@ -31,7 +32,7 @@ void CreateMainControls(QWidget* form, MainControls& c) {
     c.Combo3->setInsertPolicy(QComboBox::NoInsert);
     c.Command4 = MakeButton(form, "Command4", QStringLiteral("Select COC"));
     c.Command5 = MakeButton(form, "Command5", QStringLiteral("Clear all"));
-    c.Text1 = NewControl<QLineEdit>(form, "Text1");
+    c.Text1 = NewControl<TextField>(form, "Text1");
 }
 
 } // namespace terravia

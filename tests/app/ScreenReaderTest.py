@@ -224,6 +224,12 @@ def run(program, orca_log=None):
     mode_list = (pyatspi.ROLE_COMBO_BOX, "", "Selection mode")
     with Desktop(program, orca_log) as desktop:
         expect(desktop, "start", MAIN, form1())
+        # The empty path field, past Clear all, and back to Ready.
+        desktop.keys_to(MAIN, "Tab", "Tab")
+        expect_focus(desktop, "the empty path field", MAIN,
+                     (pyatspi.ROLE_TEXT, "Path of the conclusions file", ""))
+        desktop.keys_to(MAIN, "shift+Tab", "shift+Tab")
+        expect_focus(desktop, "back at the start", MAIN, button("Ready", ("Ready",))[:3])
 
         desktop.keys_to(MAIN, "space")  # Ready
         desktop.answer(INFO, "y")  # the site history is established

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -59,6 +60,11 @@ protected:
 private:
     QFileSystemModel* source_;
 };
+
+QStringList FileNames(const QString& directory) {
+    return QDir(directory).entryList(QDir::Files,
+                                     QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+}
 
 bool IsReturn(const QEvent* event) {
     if (event->type() != QEvent::KeyPress)
@@ -121,6 +127,7 @@ void Dialog::CreateControls() {
     File1->setModel(fileNames_);
     File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     File1->installEventFilter(this);
+    listedDirectory_ = new QFileSystemWatcher(this);
 
     QWidget* order[] = {OKButton, Drive1, Dir1, File1, Text1};
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -134,6 +141,7 @@ void Dialog::ConnectControls() {
             [this](const QModelIndex& current) { Dir1Change(current); });
     connect(File1, &QListView::clicked, this, &Dialog::File1Click);
     connect(File1, &QListView::activated, this, &Dialog::File1Click);
+    connect(listedDirectory_, &QFileSystemWatcher::directoryChanged, this, &Dialog::RelistFiles);
     connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButtonClick);
     connect(Text1, &QLineEdit::textChanged, this, &Dialog::AnnounceDestination);
     // The tree fills in the background, and rows arriving above the current directory push
@@ -190,10 +198,26 @@ void Dialog::Dir1Change(const QModelIndex& current) {
         return;
     const QString directory = directories_->filePath(directoryNames_->mapToSource(current));
     directory_ = directory;
-    fileNames_->setStringList(
-        QDir(directory).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware));
+    fileNames_->setStringList(FileNames(directory));
+    if (!listedDirectory_->directories().isEmpty())
+        listedDirectory_->removePaths(listedDirectory_->directories());
+    listedDirectory_->addPath(directory);
     ShowVolumeOf(directory);
     AnnounceDestination();
+}
+
+// A file made or removed while the dialog is open is listed as it is, and the entry the user
+// stands on stays current. An unchanged list is left alone, so that a screen reader does not
+// hear it refilled.
+void Dialog::RelistFiles() {
+    const QStringList names = FileNames(directory_);
+    if (names == fileNames_->stringList())
+        return;
+    const QString current = File1->currentIndex().data().toString();
+    fileNames_->setStringList(names);
+    const qsizetype row = names.indexOf(current);
+    if (!current.isEmpty() && row >= 0)
+        File1->setCurrentIndex(fileNames_->index(static_cast<int>(row)));
 }
 
 void Dialog::File1Click(const QModelIndex& index) {

@@ -6,6 +6,7 @@
 
 class QComboBox;
 class QFileSystemModel;
+class QFileSystemWatcher;
 class QLineEdit;
 class QListView;
 class QModelIndex;
@@ -47,6 +48,7 @@ private:
 
     void Drive1Change(int index);
     void Dir1Change(const QModelIndex& current);
+    void RelistFiles();
     void File1Click(const QModelIndex& index);
     void OKButtonClick();
 
@@ -61,6 +63,8 @@ private:
     // The file list's names, listed afresh for each directory: a screen reader counts the
     // entries of a list from its model's top level.
     QStringListModel* fileNames_ = nullptr;
+    // Tells of files made or removed in the listed directory while the dialog is open.
+    QFileSystemWatcher* listedDirectory_ = nullptr;
     QString directory_;
     QString path_;
 };

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void opensOnTheStartDirectory();
     void fileClickFillsTheName();
     void returnInTheFileListOnlyPicks();
+    void fileListFollowsItsDirectory();
     void currentDirectoryAndItsSubdirectoriesInView();
     void directoryChangeKeepsTheName_data();
     void directoryChangeKeepsTheName();
@@ -176,6 +177,38 @@ void DialogTest::returnInTheFileListOnlyPicks() {
     QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.result(), 0);
+}
+
+void DialogTest::fileListFollowsItsDirectory() {
+    QTemporaryDir dir;
+    const QString start = dir.filePath(u"start"_s);
+    QDir(dir.path()).mkpath(u"start/sub"_s);
+    Touch(start + u"/b.csv"_s);
+    Touch(start + u"/d.txt"_s);
+    Dialog dialog(nullptr, start);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* files = Control<QListView>(dialog, "File1");
+    files->setCurrentIndex(Row(files, files->rootIndex(), u"d.txt"_s));
+
+    // Made and removed by another program while the dialog is open; the user stays where
+    // they stood, and nothing is picked for them.
+    Touch(start + u"/a.txt"_s);
+    QTRY_COMPARE(Listed(files), (QStringList{u"a.txt"_s, u"b.csv"_s, u"d.txt"_s}));
+    QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
+    QVERIFY(QFile::remove(start + u"/b.csv"_s));
+    QTRY_COMPARE(Listed(files), (QStringList{u"a.txt"_s, u"d.txt"_s}));
+    QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
+    QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
+
+    // The next directory is followed in its turn.
+    auto* tree = Control<QTreeView>(dialog, "Dir1");
+    const QPersistentModelIndex here = tree->currentIndex();
+    QTRY_VERIFY(Row(tree, here, u"sub"_s).isValid());
+    tree->setCurrentIndex(Row(tree, here, u"sub"_s));
+    QCOMPARE(Listed(files), QStringList());
+    Touch(start + u"/sub/f.txt"_s);
+    QTRY_COMPARE(Listed(files), QStringList{u"f.txt"_s});
 }
 
 void DialogTest::currentDirectoryAndItsSubdirectoriesInView() {

@@ -155,7 +155,7 @@ if [ "$from" = readme ] || [ "$from" = orca ]; then
     [ "$from" = readme ] && program=build-tests/src/app/terravia
     step "bash tools/screen-reader-check.sh" \
         in_chroot sh -c "cd /root/terravia && bash tools/screen-reader-check.sh $program"
-    grep -E '^(heard|NOT HEARD)' "$log" | tail -n 12
+    sed -n '/^---- what a blind user must hear:$/,$p' "$log"
 fi
 
 # 3. The source package, with a changelog entry of this release.

@@ -36,6 +36,7 @@ echo "----"
 # 13's, which puts a list's purpose or current entry beside its role, says "button" for "push
 # button", and echoes keys without a trailing blank.
 joined="|$(paste -sd '|' "$transcript")|"
+echo "---- what a blind user must hear:"
 status=0
 for heard in 'tab ?\|Path of the conclusions file text\.' \
     'y ?\|Terravia 1\.0\.\|(combo box\.\|Selection mode\.|Selection mode combo box\.)' \

@@ -158,12 +158,12 @@ if [ "$from" = readme ] || [ "$from" = orca ]; then
     sed -n '/^---- what a blind user must hear:$/,$p' "$log"
 fi
 
-# 3. The source package, with a changelog entry of this release.
-copy_tree /root/a/terravia-$version
-# A minute after the release it rebuilds: the newest entry, and still in the past, so that
-# dpkg-deb clamps every file's time to it in any build, whatever the build's own date.
-released=$(sed -n 's/^ -- .*>  //p' "$root/debian/changelog" | head -n 1)
-entry() {
+# 3. The source package, with a changelog entry of this release, dated a minute after the
+# release it rebuilds: the newest entry, and still in the past, so that dpkg-deb clamps every
+# file's time to it in any build, whatever the build's own date.
+tar -xOf "$work/source.tar" debian/changelog >"$work/changelog.released"
+released=$(sed -n 's/^ -- .*>  //p' "$work/changelog.released" | head -n 1)
+{
     cat <<ENTRY
 terravia ($version) $release; urgency=medium
 
@@ -172,9 +172,14 @@ terravia ($version) $release; urgency=medium
  -- Terravia developers <dev@terravia.example>  $(date -R -d @"$(($(date -d "$released" +%s) + 60))")
 
 ENTRY
+    cat "$work/changelog.released"
+} >"$work/changelog"
+# The committed tree at this directory of the chroot, with the release's changelog.
+release_tree() {
+    copy_tree "$1"
+    cp "$work/changelog" "$chroot_dir$1/debian/changelog"
 }
-{ entry; cat "$chroot_dir/root/a/terravia-$version/debian/changelog"; } >"$work/changelog"
-cp "$work/changelog" "$chroot_dir/root/a/terravia-$version/debian/changelog"
+release_tree /root/a/terravia-$version
 step "apt-get build-dep, lintian, autopkgtest" in_chroot sh -c \
     "apt-get update && apt-get install -y --no-install-recommends build-essential lintian autopkgtest faketime \
          diffoscope-minimal locales &&
@@ -200,8 +205,7 @@ fi
 sed -n '/@@@@@@ summary/,$p' "$work/autopkgtest.txt"
 
 # 4. Reproducible: another directory, a day later, another umask and locale.
-copy_tree /root/b/elsewhere/terravia-$version
-cp "$work/changelog" "$chroot_dir/root/b/elsewhere/terravia-$version/debian/changelog"
+release_tree /root/b/elsewhere/terravia-$version
 echo 'de_DE.UTF-8 UTF-8' >"$chroot_dir/etc/locale.gen"
 step "locale-gen de_DE.UTF-8" in_chroot locale-gen
 step "the second build, a day later" in_chroot sh -c \
@@ -216,7 +220,7 @@ if ! cmp -s "$chroot_dir/root/a/$deb" "$chroot_dir/root/b/elsewhere/$deb"; then
     exit 1
 fi
 in_chroot diffoscope "/root/a/$deb" "/root/b/elsewhere/$deb" && echo "diffoscope: no differences"
-cp "$chroot_dir/root/a/"terravia_"$version"* "$work/"
+cp "$chroot_dir/root/a/terravia_$version"* "$work/"
 
 # 5. Installed, without recommends: the package's own Depends must be enough.
 step "apt-get install ./$deb xvfb x11-utils man-db" in_chroot sh -c \

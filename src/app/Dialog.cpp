@@ -7,6 +7,7 @@
 #include "controls/TextField.h"
 #include "output/ConclusionsFile.h"
 
+#include <QAbstractFileIconProvider>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,8 @@
 #include <QSignalBlocker>
 #include <QSortFilterProxyModel>
 #include <QStringListModel>
+#include <QStyle>
+#include <QTimer>
 #include <QTreeView>
 
 namespace terravia {
@@ -61,6 +64,25 @@ private:
     QFileSystemModel* source_;
 };
 
+} // namespace
+
+// Asking the icon theme for each entry, as the default provider does, can take seconds in a
+// directory of many thousand entries (longer where the theme's cache is stale), and the tree
+// shows directories alone.
+class FolderIcons : public QAbstractFileIconProvider {
+public:
+    explicit FolderIcons(const QIcon& folder)
+        : folder_(folder) {}
+    QIcon icon(IconType) const override { return folder_; }
+    QIcon icon(const QFileInfo&) const override { return folder_; }
+    QString type(const QFileInfo&) const override { return QStringLiteral("Folder"); }
+
+private:
+    QIcon folder_;
+};
+
+namespace {
+
 QStringList FileNames(const QString& directory) {
     return QDir(directory).entryList(QDir::Files,
                                      QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
@@ -86,6 +108,7 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
     // Placing the client area also keeps QDialog from centring the window over its parent.
     setGeometry(QRect(origin + ClientPlace, ClientSize));
+    listing_.setMaxThreadCount(1);
     CreateControls();
     ConnectControls();
 
@@ -95,6 +118,15 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     FillDrives();
     SetDirectory(start);
     OKButton->setFocus();
+}
+
+// The model and its reader thread go before the icons they ask for, and no listing outlives
+// the dialog it reports to.
+Dialog::~Dialog() {
+    delete directoryNames_;
+    delete directories_;
+    listing_.clear();
+    listing_.waitForDone();
 }
 
 void Dialog::showEvent(QShowEvent* event) {
@@ -116,8 +148,13 @@ void Dialog::CreateControls() {
     Text1->setAccessibleName(QStringLiteral("File name"));
 
     directories_ = new QFileSystemModel(this);
+    folderIcons_ = std::make_unique<FolderIcons>(style()->standardIcon(QStyle::SP_DirIcon));
+    directories_->setIconProvider(folderIcons_.get());
     directories_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     directories_->setRootPath(QString());
+    // Told before the name column, and so before the tree moves its current item.
+    connect(directories_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this] { treeRemoving_ = true; });
     directoryNames_ = new NameColumn(directories_, this);
     Dir1->setModel(directoryNames_);
     Dir1->setHeaderHidden(true);
@@ -125,6 +162,7 @@ void Dialog::CreateControls() {
 
     fileNames_ = new QStringListModel(this);
     File1->setModel(fileNames_);
+    File1->setUniformItemSizes(true);
     File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     File1->installEventFilter(this);
     listedDirectory_ = new QFileSystemWatcher(this);
@@ -144,11 +182,22 @@ void Dialog::ConnectControls() {
     connect(listedDirectory_, &QFileSystemWatcher::directoryChanged, this, &Dialog::RelistFiles);
     connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButtonClick);
     connect(Text1, &QLineEdit::textChanged, this, &Dialog::AnnounceDestination);
+    // Told after the name column, once the tree has moved its current item: where the chosen
+    // directory has gone, the tree marks no directory as chosen, and OK still names it.
+    connect(directories_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        treeRemoving_ = false;
+        if (std::exchange(chosenLost_, false))
+            Dir1->selectionModel()->clearSelection();
+    });
     // The tree fills in the background, and rows arriving above the current directory push
-    // it down: keep it in view as they come, at the top, with its subdirectories below it.
-    const auto keepInView = [this] {
-        Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtTop);
-    };
+    // it down: keep it in view as they come, at the top, with its subdirectories below it,
+    // once for each batch, as thousands may come.
+    keepInView_ = new QTimer(this);
+    keepInView_->setSingleShot(true);
+    keepInView_->setInterval(0);
+    connect(keepInView_, &QTimer::timeout, this,
+            [this] { Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtTop); });
+    const auto keepInView = [this] { keepInView_->start(); };
     connect(directoryNames_, &QAbstractItemModel::rowsInserted, this, keepInView);
     connect(directoryNames_, &QAbstractItemModel::layoutChanged, this, keepInView);
 }
@@ -194,11 +243,16 @@ void Dialog::Drive1Change(int index) {
 }
 
 void Dialog::Dir1Change(const QModelIndex& current) {
+    if (treeRemoving_) {
+        chosenLost_ = true;
+        return;
+    }
     if (!current.isValid())
         return;
     const QString directory = directories_->filePath(directoryNames_->mapToSource(current));
     directory_ = directory;
-    fileNames_->setStringList(FileNames(directory));
+    fileNames_->setStringList({});
+    RelistFiles();
     if (!listedDirectory_->directories().isEmpty())
         listedDirectory_->removePaths(listedDirectory_->directories());
     listedDirectory_->addPath(directory);
@@ -210,7 +264,20 @@ void Dialog::Dir1Change(const QModelIndex& current) {
 // stands on stays current. An unchanged list is left alone, so that a screen reader does not
 // hear it refilled.
 void Dialog::RelistFiles() {
-    const QStringList names = FileNames(directory_);
+    const int asked = ++listingsAsked_;
+    listing_.start([this, asked, directory = directory_] {
+        const QStringList names = FileNames(directory);
+        QMetaObject::invokeMethod(
+            this,
+            [this, asked, names] {
+                if (asked == listingsAsked_)
+                    ShowFiles(names);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void Dialog::ShowFiles(const QStringList& names) {
     if (names == fileNames_->stringList())
         return;
     const QString current = File1->currentIndex().data().toString();

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QThreadPool>
+
+#include <memory>
 
 class QComboBox;
 class QFileSystemModel;
@@ -13,6 +16,7 @@ class QModelIndex;
 class QPushButton;
 class QSortFilterProxyModel;
 class QStringListModel;
+class QTimer;
 class QTreeView;
 
 namespace terravia {
@@ -27,6 +31,7 @@ public:
     // With no start directory the dialog opens on drive c, or on the user's home where the
     // machine has no drive c.
     explicit Dialog(QWidget* parent = nullptr, const QString& startDirectory = QString());
+    ~Dialog() override;
 
     // The directory of the file list, as the user reads it: at a root it ends in a separator.
     QString directoryText() const;
@@ -49,6 +54,7 @@ private:
     void Drive1Change(int index);
     void Dir1Change(const QModelIndex& current);
     void RelistFiles();
+    void ShowFiles(const QStringList& names);
     void File1Click(const QModelIndex& index);
     void OKButtonClick();
 
@@ -65,6 +71,18 @@ private:
     QStringListModel* fileNames_ = nullptr;
     // Tells of files made or removed in the listed directory while the dialog is open.
     QFileSystemWatcher* listedDirectory_ = nullptr;
+    // Reads the file list away from the window, so that a directory of many thousand files
+    // does not stop it; only the newest reading is shown.
+    QThreadPool listing_;
+    int listingsAsked_ = 0;
+    // Set while the tree removes rows: a directory removed or renamed by another program,
+    // whose current item the tree then moves on its own, not by the user's choice.
+    bool treeRemoving_ = false;
+    bool chosenLost_ = false;
+    QTimer* keepInView_ = nullptr;
+    // The tree's icons: one for every folder, with no theme asked for each entry.
+    std::unique_ptr<class FolderIcons> folderIcons_;
+    // The chosen directory: changed only by the user, in the tree or the drive list.
     QString directory_;
     QString path_;
 };

@@ -2,30 +2,193 @@
 
 #include "output/ReplaceFile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
-#if defined(Q_OS_UNIX)
+#include <utility>
+
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#else
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <utility>
-#else
-#include <QSaveFile>
 #endif
 
 namespace terravia {
-
-#if defined(Q_OS_UNIX)
 namespace {
 
 // The new bytes go to a hidden file beside the target, named after the process so that two
 // programs saving into one directory never share it.
 constexpr int NameAttempts = 100;
 
-QString Reason(int error) {
+// The system calls of a save, one set for each system; the order of the save that uses them
+// is written once, in Replace() below.
+#if defined(Q_OS_WIN)
+
+using Error = DWORD;
+
+// The system's own words, as Windows gives them to every program.
+QString Reason(Error error) {
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString reason = length > 0 ? QString::fromWCharArray(text, length).trimmed()
+                                : QStringLiteral("Error %1").arg(error);
+    LocalFree(text);
+    return reason;
+}
+
+std::wstring Native(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+struct Target {
+    QString directory;
+    QString path;
+    bool exists = false;
+    std::wstring backup; // the earlier file's name while it is replaced
+};
+
+struct Temporary {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    std::wstring name;
+};
+
+std::optional<Error> Failed() {
+    return GetLastError();
+}
+
+QString Sibling(const Target& target, const char* kind, int attempt) {
+    const QString separator = target.directory.endsWith(u'/') ? QString() : QStringLiteral("/");
+    QString name = target.directory + separator + QStringLiteral(".terravia-") +
+                   QLatin1StringView(kind) + u'-' + QString::number(GetCurrentProcessId());
+    return attempt == 0 ? name : name + u'-' + QString::number(attempt);
+}
+
+// A link at the path is followed to the file it names, however many links that takes.
+std::optional<Error> Locate(const QString& path, Target& target) {
+    target.path = QFileInfo(path).absoluteFilePath();
+    const DWORD attributes = GetFileAttributesW(Native(target.path).c_str());
+    target.exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (!target.exists && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return Failed();
+    if (target.exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        HANDLE file = CreateFileW(Native(target.path).c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return Failed();
+        wchar_t final[MAX_PATH * 4];
+        const DWORD length =
+            GetFinalPathNameByHandleW(file, final, DWORD(std::size(final)), FILE_NAME_NORMALIZED);
+        CloseHandle(file);
+        if (length == 0 || length >= std::size(final))
+            return Failed();
+        target.path = QDir::fromNativeSeparators(QString::fromWCharArray(final, length));
+    }
+    target.directory = QFileInfo(target.path).path();
+    // A read-only file is not replaced behind the user's back, and a folder is no file.
+    if (target.exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
+        return Error(ERROR_ACCESS_DENIED);
+    return std::nullopt;
+}
+
+// Locate() has made every check that Windows leaves to the program.
+std::optional<Error> MayReplace(const Target&) {
+    return std::nullopt;
+}
+
+std::optional<Error> CreateTemporary(const Target& target, Temporary& temporary) {
+    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
+        temporary.name = Native(Sibling(target, "new", attempt));
+        temporary.handle = CreateFileW(temporary.name.c_str(), GENERIC_WRITE, 0, nullptr,
+                                       CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (temporary.handle != INVALID_HANDLE_VALUE)
+            return std::nullopt;
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS)
+            break;
+    }
+    return Failed();
+}
+
+std::optional<Error> Fill(Temporary& temporary, const QByteArray& bytes, const Target&) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        DWORD written = 0;
+        const DWORD chunk = DWORD(std::min<qsizetype>(left, 1 << 20));
+        if (!WriteFile(temporary.handle, data, chunk, &written, nullptr))
+            return Failed();
+        if (written == 0)
+            return Error(ERROR_WRITE_FAULT);
+        data += written;
+        left -= written;
+    }
+    if (!FlushFileBuffers(temporary.handle))
+        return Failed();
+    const BOOL closed = CloseHandle(std::exchange(temporary.handle, INVALID_HANDLE_VALUE));
+    return closed ? std::nullopt : Failed();
+}
+
+void Discard(Temporary& temporary) {
+    if (temporary.handle != INVALID_HANDLE_VALUE)
+        CloseHandle(std::exchange(temporary.handle, INVALID_HANDLE_VALUE));
+    DeleteFileW(temporary.name.c_str());
+}
+
+// ReplaceFileW makes the backup itself: only a free name is chosen here.
+std::optional<Error> KeepEarlier(Target& target) {
+    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
+        target.backup = Native(Sibling(target, "earlier", attempt));
+        if (GetFileAttributesW(target.backup.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return std::nullopt;
+    }
+    return Error(ERROR_FILE_EXISTS);
+}
+
+// ReplaceFileW keeps the earlier file's security settings and attributes. Where it fails
+// half way (1177), the earlier file already has the backup's name: it is put back, and if
+// even that fails it stays under that name rather than being removed.
+std::optional<Error> MoveInto(Target& target, const Temporary& temporary) {
+    const std::wstring path = Native(target.path);
+    if (!target.exists)
+        return MoveFileExW(temporary.name.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)
+                   ? std::nullopt
+                   : Failed();
+    if (ReplaceFileW(path.c_str(), temporary.name.c_str(), target.backup.c_str(),
+                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+        return std::nullopt;
+    const Error error = GetLastError();
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
+        !MoveFileExW(target.backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
+        target.backup.clear();
+    return error;
+}
+
+// Names reach the disk with the moves themselves (MOVEFILE_WRITE_THROUGH).
+std::optional<Error> SyncDirectory(const Target&) {
+    return std::nullopt;
+}
+
+void Restore(const Target&) {}
+
+void DropBackup(const Target& target) {
+    if (!target.backup.empty())
+        DeleteFileW(target.backup.c_str());
+}
+
+#else
+
+using Error = int;
+
+QString Reason(Error error) {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
@@ -33,8 +196,7 @@ QString Reason(int error) {
 // the save.
 class Descriptor {
 public:
-    explicit Descriptor(int fd)
-        : fd_(fd) {}
+    Descriptor() = default;
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     ~Descriptor() {
@@ -42,17 +204,22 @@ public:
             ::close(fd_);
     }
     int get() const { return fd_; }
+    void reset(int fd) { fd_ = fd; }
     // Closes it now, with the result the caller must check.
     int close() { return ::close(std::exchange(fd_, -1)); }
 
 private:
-    int fd_;
+    int fd_ = -1;
 };
 
 // Paths are absolute throughout, so that a trace of the save names every file it touches.
-struct Place {
+struct Target {
     QByteArray directory;
-    QByteArray target;
+    QByteArray path;
+    Descriptor directoryFd;
+    bool exists = false;
+    struct stat earlier {};
+    QByteArray backup; // a second name of the earlier file while it is replaced
 
     QByteArray sibling(const char* kind, int attempt) const {
         QByteArray name = directory + "/.terravia-" + kind + '-' + QByteArray::number(getpid());
@@ -60,150 +227,226 @@ struct Place {
     }
 };
 
-// Creates a new hidden file in the directory, or gives the errno of the last attempt.
-int CreateSibling(const Place& place, const char* kind, QByteArray& name) {
-    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        name = place.sibling(kind, attempt);
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
+struct Temporary {
+    Descriptor fd;
+    QByteArray name;
+};
+
+std::optional<Error> Failed() {
+    return errno;
 }
 
-bool WriteAll(int fd, const QByteArray& bytes) {
+QByteArray Join(const QByteArray& directory, const QByteArray& name) {
+    return directory.endsWith('/') ? directory + name : directory + '/' + name;
+}
+
+// The file the name points to, found as the kernel finds it: the directory with every link
+// in it resolved, and a link at the name followed from that directory, link after link, so
+// that "../" in a link counts from where the link really is. A link that points nowhere
+// gives the place of the file it names, which the save then creates.
+std::optional<Error> Locate(const QString& path, Target& target) {
+    QByteArray given = QFile::encodeName(path);
+    if (!given.startsWith('/'))
+        given = Join(QFile::encodeName(QDir::currentPath()), given);
+    for (int links = 0;; ++links) {
+        const qsizetype slash = given.lastIndexOf('/');
+        const QByteArray name = given.mid(slash + 1);
+        char resolved[PATH_MAX];
+        if (::realpath(slash == 0 ? "/" : given.left(slash).constData(), resolved) == nullptr)
+            return Failed();
+        if (name.isEmpty() || name == "." || name == "..")
+            return Error(EISDIR);
+        target.directory = resolved;
+        target.path = Join(target.directory, name);
+        struct stat status {};
+        if (::lstat(target.path.constData(), &status) != 0)
+            return errno == ENOENT ? std::nullopt : Failed();
+        if (!S_ISLNK(status.st_mode)) {
+            target.exists = true;
+            target.earlier = status;
+            return std::nullopt;
+        }
+        char link[PATH_MAX];
+        const ssize_t length = ::readlink(target.path.constData(), link, sizeof link);
+        if (length < 0)
+            return Failed();
+        if (links == 40 || length == sizeof link)
+            return Error(ELOOP);
+        given = QByteArray(link, length);
+        if (!given.startsWith('/'))
+            given = Join(target.directory, given);
+    }
+}
+
+// Checked before any file of ours is made: a directory, a file the user may not write, or a
+// file that the sticky rule keeps the user from renaming over is not replaced, and nothing is
+// left behind for it.
+std::optional<Error> MayReplace(Target& target) {
+    target.directoryFd.reset(
+        ::open(target.directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (target.directoryFd.get() < 0)
+        return Failed();
+    if (!target.exists)
+        return std::nullopt;
+    if (S_ISDIR(target.earlier.st_mode))
+        return Error(EISDIR);
+    if (::access(target.path.constData(), W_OK) != 0)
+        return Failed();
+    struct stat directory {};
+    if (::fstat(target.directoryFd.get(), &directory) != 0)
+        return Failed();
+    const uid_t user = ::geteuid();
+    if ((directory.st_mode & S_ISVTX) != 0 && user != 0 && target.earlier.st_uid != user &&
+        directory.st_uid != user)
+        return Error(EPERM);
+    return std::nullopt;
+}
+
+// The temporary file is the user's alone until it is complete.
+std::optional<Error> CreateTemporary(const Target& target, Temporary& temporary) {
+    for (int attempt = 0; attempt < NameAttempts; ++attempt) {
+        temporary.name = target.sibling("new", attempt);
+        temporary.fd.reset(
+            ::open(temporary.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (temporary.fd.get() >= 0 || errno != EEXIST)
+            break;
+    }
+    return temporary.fd.get() >= 0 ? std::nullopt : Failed();
+}
+
+std::optional<Error> WriteAll(int fd, const QByteArray& bytes) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
         const ssize_t written = ::write(fd, data, static_cast<std::size_t>(left));
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = EIO;
-            return false;
-        }
+        if (written < 0)
+            return Failed();
+        if (written == 0)
+            return Error(EIO);
         data += written;
         left -= written;
     }
-    return true;
+    return std::nullopt;
 }
 
-int SyncData(int fd) {
+mode_t NewFileMode() {
+    // umask() can only be read by setting it; no other thread of the program creates files.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// A replaced file keeps who may read it, its group where the user may give it, and a new one
+// gets what the user's umask allows. A file system that keeps no modes saves with its own.
+std::optional<Error> GiveMode(int fd, const Target& target) {
+    if (target.exists && target.earlier.st_gid != ::getegid() &&
+        ::fchown(fd, static_cast<uid_t>(-1), target.earlier.st_gid) != 0) {
+        // The group stays the user's own where the user may not give the earlier one.
+    }
+    const mode_t mode = target.exists ? target.earlier.st_mode & 07777 : NewFileMode();
+    if (::fchmod(fd, mode) == 0 || errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS)
+        return std::nullopt;
+    return Failed();
+}
+
+std::optional<Error> Fill(Temporary& temporary, const QByteArray& bytes, const Target& target) {
+    if (const std::optional<Error> error = WriteAll(temporary.fd.get(), bytes))
+        return error;
+    if (const std::optional<Error> error = GiveMode(temporary.fd.get(), target))
+        return error;
 #if defined(Q_OS_LINUX)
-    return ::fdatasync(fd);
+    if (::fdatasync(temporary.fd.get()) != 0)
 #else
-    return ::fsync(fd);
+    if (::fsync(temporary.fd.get()) != 0)
 #endif
+        return Failed();
+    // Some file systems (NFS) report a failed write only when the file is closed.
+    return temporary.fd.close() == 0 || errno == EINTR ? std::nullopt : Failed();
 }
 
-// Fills the temporary file and brings its bytes to the disk; errno tells why it could not.
-bool FillTemporary(Descriptor& file, const QByteArray& bytes, const struct stat* existing) {
-    if (!WriteAll(file.get(), bytes))
-        return false;
-    // A replaced file keeps who may read it.
-    if (existing != nullptr && ::fchmod(file.get(), existing->st_mode & 07777) != 0)
-        return false;
-    if (SyncData(file.get()) != 0)
-        return false;
-    // Some file systems (NFS) report a failed write only when the file is closed.
-    return file.close() == 0 || errno == EINTR;
+void Discard(Temporary& temporary) {
+    ::unlink(temporary.name.constData());
 }
 
 // A second name for the file being replaced, so that it can come back if the new name does
 // not reach the disk. Where the file system has no hard links the save goes on without it.
-std::optional<int> KeepEarlier(const Place& place, QByteArray& backup) {
+std::optional<Error> KeepEarlier(Target& target) {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        backup = place.sibling("earlier", attempt);
-        if (::link(place.target.constData(), backup.constData()) == 0)
+        target.backup = target.sibling("earlier", attempt);
+        if (::link(target.path.constData(), target.backup.constData()) == 0)
             return std::nullopt;
         if (errno == EPERM || errno == EOPNOTSUPP || errno == EMLINK || errno == ENOSYS) {
-            backup.clear();
+            target.backup.clear();
             return std::nullopt;
         }
         if (errno != EEXIST)
-            return errno;
+            break;
     }
-    return EEXIST;
+    const Error error = errno;
+    target.backup.clear();
+    return error;
 }
 
-std::optional<QString> Replace(const Place& place, const QByteArray& bytes) {
-    Descriptor directory(::open(place.directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() < 0)
-        return Reason(errno);
-    struct stat existing {};
-    const bool exists = ::stat(place.target.constData(), &existing) == 0;
-    if (!exists && errno != ENOENT)
-        return Reason(errno);
-    if (exists && S_ISDIR(existing.st_mode))
-        return Reason(EISDIR);
-    // A file the user may not write is not replaced behind its back.
-    if (exists && ::access(place.target.constData(), W_OK) != 0)
-        return Reason(errno);
+std::optional<Error> MoveInto(const Target& target, const Temporary& temporary) {
+    return ::rename(temporary.name.constData(), target.path.constData()) == 0 ? std::nullopt
+                                                                              : Failed();
+}
 
-    QByteArray temporary;
-    Descriptor file(CreateSibling(place, "new", temporary));
-    if (file.get() < 0)
-        return Reason(errno);
-    const auto discard = [&](int error) {
-        ::unlink(temporary.constData());
-        return Reason(error);
-    };
-    if (!FillTemporary(file, bytes, exists ? &existing : nullptr))
-        return discard(errno);
+// The name reaches the disk only with the directory. A file system that cannot sync a
+// directory keeps its names by other means.
+std::optional<Error> SyncDirectory(const Target& target) {
+    return ::fsync(target.directoryFd.get()) == 0 || errno == EINVAL ? std::nullopt : Failed();
+}
 
-    QByteArray backup;
-    if (exists) {
-        if (const std::optional<int> error = KeepEarlier(place, backup))
-            return discard(*error);
+// After a failed directory sync: the earlier file under its name again, or no new file.
+void Restore(const Target& target) {
+    if (!target.backup.isEmpty())
+        ::rename(target.backup.constData(), target.path.constData());
+    else if (!target.exists)
+        ::unlink(target.path.constData());
+}
+
+void DropBackup(const Target& target) {
+    if (!target.backup.isEmpty())
+        ::unlink(target.backup.constData());
+}
+
+#endif
+
+std::optional<QString> Replace(const QString& path, const QByteArray& bytes) {
+    Target target;
+    Temporary temporary;
+    std::optional<Error> error = Locate(path, target);
+    if (!error)
+        error = MayReplace(target);
+    if (!error)
+        error = CreateTemporary(target, temporary);
+    if (error)
+        return Reason(*error);
+
+    error = Fill(temporary, bytes, target);
+    if (!error && target.exists)
+        error = KeepEarlier(target);
+    if (!error && (error = MoveInto(target, temporary)))
+        DropBackup(target);
+    if (error) {
+        Discard(temporary);
+        return Reason(*error);
     }
-    const auto dropBackup = [&] {
-        if (!backup.isEmpty())
-            ::unlink(backup.constData());
-    };
-    if (::rename(temporary.constData(), place.target.constData()) != 0) {
-        const int error = errno;
-        dropBackup();
-        return discard(error);
+    if ((error = SyncDirectory(target))) {
+        Restore(target);
+        return Reason(*error);
     }
-    // The name reaches the disk only with the directory. A file system that cannot sync a
-    // directory keeps its names by other means.
-    if (::fsync(directory.get()) != 0 && errno != EINVAL) {
-        const int error = errno;
-        if (!backup.isEmpty())
-            ::rename(backup.constData(), place.target.constData());
-        else if (!exists)
-            ::unlink(place.target.constData());
-        return Reason(error);
-    }
-    dropBackup();
+    DropBackup(target);
     return std::nullopt;
 }
 
 } // namespace
 
 std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo given(path);
-    const QFileInfo target(given.isSymLink() ? given.symLinkTarget() : given.absoluteFilePath());
-    return Replace(
-        {QFile::encodeName(target.absolutePath()), QFile::encodeName(target.absoluteFilePath())},
-        bytes);
+    return Replace(path, bytes);
 }
-
-#else
-
-std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes) {
-    // QSaveFile keeps small writes in a buffer and its commit() does not check the flush of
-    // that buffer on every release: flush first, and check it.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        !file.commit()) {
-        file.cancelWriting();
-        return file.errorString();
-    }
-    return std::nullopt;
-}
-
-#endif
 
 } // namespace terravia

@@ -170,6 +170,7 @@ void DialogTest::returnInTheFileListOnlyPicks() {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto* files = Control<QListView>(dialog, "File1");
     files->setFocus();
+    QTRY_VERIFY(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid());
     files->setCurrentIndex(Row(files, files->rootIndex(), QStringLiteral("b.csv")));
 
     QTest::keyClick(files, Qt::Key_Return);
@@ -189,6 +190,7 @@ void DialogTest::fileListFollowsItsDirectory() {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     auto* files = Control<QListView>(dialog, "File1");
+    QTRY_VERIFY(Row(files, files->rootIndex(), u"d.txt"_s).isValid());
     files->setCurrentIndex(Row(files, files->rootIndex(), u"d.txt"_s));
 
     // Made and removed by another program while the dialog is open; the user stays where

@@ -51,6 +51,11 @@ def listing(directory):
     return sorted(os.listdir(directory))
 
 
+def state(kept):
+    """What a failed save must leave as it was: the kept file's directory and bytes."""
+    return listing(os.path.dirname(kept)), read(kept)
+
+
 def read(path):
     with open(path, "rb") as file:
         return file.read()
@@ -84,17 +89,16 @@ class Saves:
         """Names the file in the dialog and presses Return there, which presses OK."""
         self.desktop.keys_to(DIALOG, *keys, "Return")
 
-    def expect_failure(self, case, path, reason, directory, before):
-        """The message names the path and the reason; the directory is as it was; then the
-        offer of another location is taken."""
+    def expect_failure(self, case, path, reason, kept, before):
+        """The message names the path and the reason; the kept file and its directory are as
+        they were (before, from state()); then the offer of another location is taken."""
         box = self.desktop.window(NOT_SAVED)
         expected = f"The conclusions could not be saved to {path}: {reason}"
         if labels(box) != [expected]:
             raise Failure(f"{case}: the message reads {labels(box)}, expected {expected!r}")
-        if listing(directory) != before[0]:
-            raise Failure(f"{case}: the directory holds {listing(directory)}, before {before[0]}")
-        if read(path) != before[1]:
-            raise Failure(f"{case}: the earlier file now holds {read(path)[:80]!r}")
+        if state(kept) != before:
+            raise Failure(f"{case}: the earlier file and its directory were {before}, now "
+                          f"{state(kept)}")
         self.desktop.answer(NOT_SAVED, "Return")
         question = self.desktop.window(INFO)
         if labels(question) != ["Do you want to choose another location for the conclusions "
@@ -130,44 +134,75 @@ def injected_failures(saves):
     report = os.path.join(home, "report.txt")
     temporary = os.path.join(home, f".terravia-new-{saves.pid}")
     for case, calls, error, on_temporary in INJECTED:
-        before = (listing(home), read(report))
+        before = state(report)
+        # Attached only while the save runs: strace slows every call of the thread.
         tracer = Tracer(saves.pid, ["-e", f"trace={calls}",
                                     "-e", f"inject={calls}:error={errno.errorcode[error]}:when=1",
                                     *(["-P", temporary] if on_temporary else [])])
         saves.save("shift+Tab", Text("report"))
-        saves.expect_failure(case, report, os.strerror(error), home, before)
+        saves.desktop.window(NOT_SAVED)
         tracer.stop()
+        saves.expect_failure(case, report, os.strerror(error), report, before)
 
 
-def no_directory_sync(saves):
-    """A file system that cannot sync a directory (EINVAL) still takes the report."""
+def removed_directory(saves):
+    """The directory chosen in the tree is removed by another program before OK: the save
+    goes there, and fails, and never to the neighbour that the tree then makes current."""
+    r1 = os.path.join(saves.home, "r1")
+    neighbour = os.path.join(r1, "archive", "report.txt")
+    os.makedirs(os.path.join(r1, "work"))
+    os.makedirs(os.path.dirname(neighbour))
+    with open(neighbour, "wb") as earlier:
+        earlier.write(EARLIER)
+    before = state(neighbour)
+    saves.desktop.keys_to(DIALOG, "Tab", "Tab", Text("r1"), "Right")
+    tree_lists(saves.desktop, os.path.join(r1, "work"))
+    saves.desktop.keys_to(DIALOG, "Down", "Down", "Tab", "Tab", Text("report"))
+    shutil.rmtree(os.path.join(r1, "work"))
+    tree_lists(saves.desktop, os.path.join(r1, "work"), listed=False)
+    saves.save()
+    saves.expect_failure("the chosen directory removed", os.path.join(r1, "work", "report.txt"),
+                         os.strerror(errno.ENOENT), neighbour, before)
+
+
+def no_modes_no_directory_sync(saves):
+    """A file system that keeps no modes (as FUSE ones) and cannot sync a directory (EINVAL)
+    still takes the report."""
     report = os.path.join(saves.home, "report.txt")
-    before = (listing(saves.home), read(report))
-    tracer = Tracer(saves.pid, ["-e", "trace=fsync", "-e", "inject=fsync:error=EINVAL:when=1"])
+    before = state(report)
+    tracer = Tracer(saves.pid, ["-e", "trace=fsync,fchmod", "-e",
+                                "inject=fsync:error=EINVAL:when=1", "-e",
+                                "inject=fchmod:error=EOPNOTSUPP"])
     saves.save("shift+Tab", Text("report"))
     saves.complete()
     tracer.stop()
-    if read(report) == before[1] or listing(saves.home) != before[0]:
-        raise Failure("with no directory sync, the report was not replaced, or a file was left")
-    print("ok: a directory that cannot be synced is no failure")
+    if state(report) == before or listing(saves.home) != before[0]:
+        raise Failure("with no modes and no directory sync, the report was not replaced, or a "
+                      "file was left")
+    print("ok: a file system without modes or directory sync takes the report")
 
 
 def traced_save(saves, golden):
     """A save that succeeds, traced: the file's sync, the link of the earlier file, the rename
-    and the directory's sync, in that order, all before the last message."""
+    and the directory's sync, in that order, all before the last message. The report, kept
+    from others, is never readable by them: the new file is made for its owner alone."""
     home = saves.home
     trace = os.path.join(os.path.dirname(home), "save.trace")
-    with open(os.path.join(home, "second.txt"), "wb") as earlier:
+    second = os.path.join(home, "second.txt")
+    with open(second, "wb") as earlier:
         earlier.write(EARLIER)
+    os.chmod(second, 0o600)
     tracer = Tracer(saves.pid, ["-ttt", "-e", "trace=" + ",".join(
-        ("fdatasync", "fsync", "link", "linkat", "rename", "renameat", "renameat2", "unlink",
-         "unlinkat"))], trace)
+        ("openat", "fdatasync", "fsync", "link", "linkat", "rename", "renameat", "renameat2",
+         "unlink", "unlinkat"))], trace)
     saves.save("shift+Tab", Text("second"))
     seen = saves.complete()
     tracer.stop()
     calls = []
     with open(trace) as lines:
         for line in lines:
+            if ".terravia-new-" in line and "O_CREAT" in line and ", 0600)" not in line:
+                raise Failure(f"the new file was made readable by others: {line}")
             stamp, call = line.split(" ", 1)
             name = call.split("(", 1)[0].removesuffix("2").removesuffix("at")
             if name in ORDER and call.rstrip().endswith("= 0"):
@@ -176,8 +211,8 @@ def traced_save(saves, golden):
         raise Failure(f"the save's calls came as {calls}, expected {ORDER}")
     if calls[3][1] >= seen:
         raise Failure("the directory was synced after the last message was shown")
-    if read(os.path.join(home, "second.txt")) != golden:
-        raise Failure("the second location does not hold the whole conclusions")
+    if read(second) != golden or os.stat(second).st_mode & 0o777 != 0o600:
+        raise Failure("the second location does not hold the whole conclusions at its mode")
     print("ok: the file synced, the earlier one linked, renamed, the directory synced, "
           "then the last message; every conclusion in the file")
 
@@ -186,10 +221,10 @@ def full_disk(saves, full, case, second):
     """A save into the full file system fails with its reason; the next one, elsewhere,
     succeeds. Returns the bytes written there."""
     report = os.path.join(full, "report.txt")
-    before = (listing(full), read(report))
+    before = state(report)
     tree_lists(saves.desktop, full)
     saves.save("Tab", "Tab", Text("full"), "Tab", "Tab", Text("report"))
-    saves.expect_failure(case, report, os.strerror(errno.ENOSPC), full, before)
+    saves.expect_failure(case, report, os.strerror(errno.ENOSPC), report, before)
     saves.save("shift+Tab", Text(second))
     saves.complete()
     return read(os.path.join(saves.home, second + ".txt"))
@@ -218,11 +253,12 @@ def run(program, golden):
 
         desktop.keys_to(MAIN, "space")  # Select COC again: the same run once more
         answer_green_run(desktop)
+        removed_directory(saves)
         injected_failures(saves)
         traced_save(saves, golden * 2)
         desktop.keys_to(MAIN, "space")
         answer_green_run(desktop)
-        no_directory_sync(saves)
+        no_modes_no_directory_sync(saves)
 
         desktop.keys_to(MAIN, "Tab", "space")  # Clear all
         desktop.keys_to(MAIN, "shift+Tab")

@@ -15,7 +15,9 @@ import time
 
 import pyatspi
 
-DEADLINE = 30.0  # seconds for the program, a window or an expected state to show
+# Seconds for the program, a window or an expected state to show: generous, as a busy machine
+# (a parallel build, strace attached) slows every step; a test that passes waits far less.
+DEADLINE = 120.0
 ORCA_PACE = 0.8  # seconds after each key for Orca to speak, as a listening user waits
 
 MAIN = "Terravia 1.0"
@@ -189,13 +191,14 @@ def labels(window):
     return found
 
 
-def tree_lists(desktop, path):
+def tree_lists(desktop, path, listed=True):
     """Waits until the dialog's directory tree, which fills in the background, shows the
-    directory, so that typing its name can reach it."""
+    directory, so that typing its name can reach it; or, with listed false, no longer shows it."""
     def probe():
         tree = children(desktop.window(DIALOG))[2]
-        return any(cell.name == path for cell in children(tree)), f"{path} not in the tree yet"
-    wait_until(f"the tree listing {path}", probe)
+        shown = any(cell.name == path for cell in children(tree))
+        return shown == listed, f"{path} {'not yet' if listed else 'still'} in the tree"
+    wait_until(f"the tree {'listing' if listed else 'dropping'} {path}", probe)
 
 
 def to_coc_stage(desktop, coc):

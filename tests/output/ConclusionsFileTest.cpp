@@ -15,6 +15,10 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace terravia;
@@ -40,6 +44,11 @@ void Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// The system's words for the error, in the user's language.
+QString Reason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QStringList Entries(const QString& directory) {
@@ -69,6 +78,8 @@ private Q_SLOTS:
     void fileName();
     void existingLongerFileIsReplaced();
     void replacedFileKeepsItsLinkAndMode();
+    void linksFollowedAsTheKernelFollowsThem();
+    void stickyDirectoryRefusedBeforeAnyFileOfOurs();
     void failedWrite_data();
     void failedWrite();
     void closedBeforeAnyPathAsksAgain();
@@ -137,24 +148,72 @@ void ConclusionsFileTest::replacedFileKeepsItsLinkAndMode() {
     QCOMPARE(Entries(dir.path()), (QStringList{u"link.txt"_s, u"target.txt"_s}));
 }
 
+// A link to "../up.txt" inside a directory reached through a link counts ".." from where the
+// directory really is; a chain of links ends at its last file. Every link stays a link.
+void ConclusionsFileTest::linksFollowedAsTheKernelFollowsThem() {
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkpath(u"a/b"_s));
+    QVERIFY(QFile::link(u"a/b"_s, dir.filePath(u"d"_s)));
+    QVERIFY(QFile::link(u"../up.txt"_s, dir.filePath(u"a/b/up.txt"_s)));
+    Write(dir.filePath(u"a/target.txt"_s), "earlier");
+    QVERIFY(QFile::link(u"hop.txt"_s, dir.filePath(u"chain.txt"_s)));
+    QVERIFY(QFile::link(u"a/target.txt"_s, dir.filePath(u"hop.txt"_s)));
+
+    QCOMPARE(ReplaceFile(dir.filePath(u"d/up.txt"_s), ThreeLines), std::nullopt);
+    QCOMPARE(ReplaceFile(dir.filePath(u"chain.txt"_s), "chained"), std::nullopt);
+
+    QCOMPARE(Read(dir.filePath(u"a/up.txt"_s)), ThreeLines);
+    QCOMPARE(Read(dir.filePath(u"a/target.txt"_s)), QByteArray("chained"));
+    for (const QString& link : {u"d"_s, u"a/b/up.txt"_s, u"chain.txt"_s, u"hop.txt"_s})
+        QVERIFY2(QFileInfo(dir.filePath(link)).isSymLink(), qPrintable(link));
+    QCOMPARE(Entries(dir.path()), (QStringList{u"a"_s, u"chain.txt"_s, u"d"_s, u"hop.txt"_s}));
+    QCOMPARE(Entries(dir.filePath(u"a"_s)), (QStringList{u"b"_s, u"target.txt"_s, u"up.txt"_s}));
+}
+
+// In a sticky directory a user may not rename over another user's file, even one the user
+// may write: refused with the system's reason before the backup link is made.
+void ConclusionsFileTest::stickyDirectoryRefusedBeforeAnyFileOfOurs() {
+    if (geteuid() != 0)
+        QSKIP("needs root, to save as another user");
+    QTemporaryDir dir;
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 01777) == 0);
+    const QString theirs = dir.filePath(u"theirs.txt"_s);
+    Write(theirs, "another user's report");
+    QVERIFY(::chmod(QFile::encodeName(theirs).constData(), 0666) == 0);
+
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool dropped = setgid(65534) == 0 && setuid(65534) == 0;
+        _exit(dropped && ReplaceFile(theirs, ThreeLines) == Reason(EPERM) ? 0 : 1);
+    }
+    int status = -1;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    QCOMPARE(Read(theirs), QByteArray("another user's report"));
+    QCOMPARE(Entries(dir.path()), QStringList{u"theirs.txt"_s});
+}
+
 void ConclusionsFileTest::failedWrite_data() {
     // Each row names a place that cannot take the file; `kept` is a file there that must
     // come through untouched; `retry` answers the offer of another location.
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("retry");
-    QTest::newRow("missing directory") << u"missing/report"_s << QString() << true;
-    QTest::newRow("read-only directory") << u"locked/report"_s << u"locked/report.txt"_s << true;
-    QTest::newRow("through a regular file") << u"plain/report"_s << u"plain"_s << true;
-    QTest::newRow("name too long") << QString(300, u'n') << QString() << true;
-    QTest::newRow("existing directory") << u"folder"_s << u"folder.txt/inside"_s << true;
-    QTest::newRow("declined") << u"plain/report"_s << u"plain"_s << false;
+    QTest::addColumn<int>("error");
+    QTest::newRow("missing directory") << u"missing/report"_s << QString() << true << ENOENT;
+    QTest::newRow("read-only directory")
+        << u"locked/report"_s << u"locked/report.txt"_s << true << EACCES;
+    QTest::newRow("through a regular file") << u"plain/report"_s << u"plain"_s << true << ENOTDIR;
+    QTest::newRow("name too long") << QString(300, u'n') << QString() << true << ENAMETOOLONG;
+    QTest::newRow("existing directory") << u"folder"_s << u"folder.txt/inside"_s << true << EISDIR;
+    QTest::newRow("declined") << u"plain/report"_s << u"plain"_s << false << ENOTDIR;
 }
 
 void ConclusionsFileTest::failedWrite() {
     QFETCH(QString, name);
     QFETCH(QString, kept);
     QFETCH(bool, retry);
+    QFETCH(int, error);
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(u"folder.txt"_s);
     QDir(dir.path()).mkpath(u"locked"_s);
@@ -172,16 +231,14 @@ void ConclusionsFileTest::failedWrite() {
     QStringList entries = Entries(dir.path());
     const QByteArray keptBytes = Read(dir.filePath(kept));
     const QString path = dir.filePath(name) + u".txt"_s;
-    // The reason is the system's own: take it from a first, equally failing attempt.
-    const std::optional<QString> reason = ReplaceFile(path, ThreeLines);
-    QVERIFY(reason.has_value() && !reason->isEmpty());
 
     Run run;
     const QString question = u"Do you want to choose another location for the conclusions file?"_s;
-    run.script.add({Save(Caption, dir.filePath(name)),
-                    Message(u"Conclusions file not saved"_s,
-                            u"The conclusions could not be saved to "_s + path + u": "_s + *reason),
-                    retry ? Yes(question) : No(question)});
+    run.script.add(
+        {Save(Caption, dir.filePath(name)),
+         Message(u"Conclusions file not saved"_s,
+                 u"The conclusions could not be saved to "_s + path + u": "_s + Reason(error)),
+         retry ? Yes(question) : No(question)});
     if (retry) {
         run.script.add(Save(Caption, dir.filePath(u"second"_s)));
         entries.append(u"second.txt"_s);

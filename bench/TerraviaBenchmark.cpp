@@ -42,7 +42,7 @@ void WholeRun(benchmark::State& state) {
         session.CocName = group == 0 ? QString() : QString(CocGroupNames[std::size_t(group - 1)]);
         ScriptedPrompts script;
         script.add(steps);
-        Wizard wizard{session, script, {}};
+        Wizard wizard{session, script};
         RankTechnologies(wizard);
         if (!script.failures().isEmpty())
             state.SkipWithError("the run did not follow its script");
@@ -54,7 +54,7 @@ void WriteFile(benchmark::State& state) {
     Session session;
     ResetSession(session);
     ScriptedPrompts script;
-    Wizard wizard{session, script, {}};
+    Wizard wizard{session, script};
     for (int i = 0; i < state.range(0); ++i)
         AppendConclusion(wizard, QStringLiteral("Permissibility and certainty -  9"));
     const QString path = scratch->filePath(QStringLiteral("lines.txt"));

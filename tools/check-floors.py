@@ -1,25 +1,27 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Checks from the #include lines that the code stands on its floors, each including only
-those below it: the foundation (src/core, Qt Core alone), the main window's controls, the
-stages that the ranking leads on to (targets, biological, output, side by side), the ranking,
-the screening that runs it, and the application shell (src/app) on top.
+those below it: the foundation (src/core, Qt Core alone), the stages that the ranking leads on
+to (targets, biological, output, side by side), the ranking, the main window's controls, the
+screening that runs it all from the window, and the application shell (src/app) on top.
 
     check-floors.py [ROOT]
 
 Fails when an include runs from a lower floor to a higher one or to a folder beside it on
-its floor (so no folders can include each other in a circle), when a test of a stage, or the
-test support, includes the windows, or when a test of the foundation includes anything above
-it.
+its floor (so no folders can include each other in a circle), when a test includes a floor
+above the one it tests (so the tests of the foundation and of the stages need no window), or
+when a test other than the windows' includes the windows.
 """
 
 import pathlib
 import re
 import sys
 
-FLOORS = {"core": 0, "controls": 1, "targets": 2, "biological": 2, "output": 2, "ranking": 3,
+FLOORS = {"core": 0, "targets": 1, "biological": 1, "output": 1, "ranking": 2, "controls": 3,
           "screening": 4, "app": 5}
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/[^"]+"', re.MULTILINE)
+# What a stage's test may include beside its floors: the scripted prompts and stretches of a run.
+CORE_SUPPORT = ("support/ScriptedPrompts.h", "support/Runs.h")
+INCLUDE = re.compile(r'^\s*#\s*include\s+"(([a-z]+)/[^"]+)"', re.MULTILINE)
 
 
 def includes(folder):
@@ -27,12 +29,12 @@ def includes(folder):
     for path in sorted(folder.rglob("*")):
         if path.suffix in (".h", ".cpp"):
             for match in INCLUDE.finditer(path.read_text(encoding="utf-8")):
-                yield path, match.group(1)
+                yield path, match.group(2), match.group(1)
 
 
 def check(root):
     faults = []
-    for path, target in includes(root / "src"):
+    for path, target, _ in includes(root / "src"):
         folder = path.relative_to(root / "src").parts[0]
         if folder not in FLOORS or target not in FLOORS:
             faults.append(f"{path.relative_to(root)}: folder {folder} or {target} has no floor")
@@ -41,12 +43,18 @@ def check(root):
             faults.append(f"{path.relative_to(root)}: {folder} includes {target}, a higher floor")
         elif FLOORS[target] == FLOORS[folder] and target != folder:
             faults.append(f"{path.relative_to(root)}: {folder} includes {target}, beside it")
-    for path, target in includes(root / "tests"):
+    for path, target, header in includes(root / "tests"):
         folder = path.relative_to(root / "tests").parts[0]
         if target == "app" and folder != "app":
             faults.append(f"{path.relative_to(root)}: only the tests of the windows include app")
-        if folder == "core" and target not in ("core", "support"):
-            faults.append(f"{path.relative_to(root)}: a test of the foundation includes {target}")
+        if folder not in FLOORS:
+            continue
+        if FLOORS[folder] < FLOORS["controls"] and target == "support" and header not in CORE_SUPPORT:
+            faults.append(f"{path.relative_to(root)}: a test of {folder} includes {header}, "
+                          "which needs the window")
+        if target in FLOORS and FLOORS[target] > FLOORS[folder]:
+            faults.append(f"{path.relative_to(root)}: a test of {folder} includes {target}, "
+                          "a higher floor")
     return faults
 
 
@@ -56,6 +64,6 @@ if __name__ == "__main__":
     for fault in faults:
         print(fault)
     if not faults:
-        print("floors: every include runs downward, core < controls < targets, biological, "
-              "output < ranking < screening < app")
+        print("floors: every include runs downward, core < targets, biological, output < "
+              "ranking < controls < screening < app")
     sys.exit(1 if faults else 0)

@@ -77,7 +77,7 @@ void FitCaption(QPushButton* button) {
 Form1::Form1(Prompts* prompts, QWidget* parent)
     : QWidget(parent)
     , ownPrompts_(prompts == nullptr ? std::make_unique<QtPrompts>(this) : nullptr)
-    , wizard_{session_, prompts == nullptr ? *ownPrompts_ : *prompts, {}} {
+    , wizard_(session_, prompts == nullptr ? *ownPrompts_ : *prompts) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Terravia 1.0"));
     setFont(FixedFont(WindowPoints));

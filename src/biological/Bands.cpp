@@ -6,7 +6,7 @@
 
 namespace terravia {
 
-double AskMeasurement(Wizard& wizard, const QString& prompt, const QString& title) {
+double AskMeasurement(Conversation& wizard, const QString& prompt, const QString& title) {
     return AskPositiveNumber(wizard, prompt, title, QStringLiteral("Please enter a value"));
 }
 

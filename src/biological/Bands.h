@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "controls/Wizard.h"
+#include "core/Conversation.h"
 
 #include <iterator>
 #include <limits>
@@ -30,6 +30,6 @@ template <typename Bands> constexpr auto Classify(const Bands& bands, double val
 }
 
 // Every measured value of the biological assessment is asked for until it is greater than 0.
-double AskMeasurement(Wizard& wizard, const QString& prompt, const QString& title);
+double AskMeasurement(Conversation& wizard, const QString& prompt, const QString& title);
 
 } // namespace terravia

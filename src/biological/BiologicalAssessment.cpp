@@ -93,16 +93,16 @@ constexpr ResidueQuestion ResidueQuestions[] = {
      "Residual soil after extraction - may need to reconsider future use of the site"_L1},
 };
 
-void AppendBandLine(Wizard& wizard, std::span<const LineBand> bands, double value) {
+void AppendBandLine(Conversation& wizard, std::span<const LineBand> bands, double value) {
     AppendConclusion(wizard, Classify(bands, value));
 }
 
-void Measure(Wizard& wizard, const Measurement& measurement) {
+void Measure(Conversation& wizard, const Measurement& measurement) {
     AppendBandLine(wizard, measurement.bands,
                    AskMeasurement(wizard, measurement.prompt, measurement.title));
 }
 
-void AppendNutrientRequirement(Wizard& wizard) {
+void AppendNutrientRequirement(Conversation& wizard) {
     const double carbon = AskMeasurement(
         wizard, QStringLiteral("Enter the concentration of C (mg/kg) associated with TPH"),
         QStringLiteral("C concentration associated with TPH"));
@@ -120,7 +120,7 @@ void AppendNutrientRequirement(Wizard& wizard) {
 
 // True for a chemical assay, false for a degradation bioassay; one of the two must have been
 // carried out.
-bool ChemicalAssayCarriedOut(Wizard& wizard) {
+bool ChemicalAssayCarriedOut(Conversation& wizard) {
     for (;;) {
         if (AskYesNo(wizard, QStringLiteral("Has a degradation bioassay been carried out?")) ==
             Answer::Yes)
@@ -133,7 +133,7 @@ bool ChemicalAssayCarriedOut(Wizard& wizard) {
     }
 }
 
-void AppendChemicalAssaySubstance(Wizard& wizard) {
+void AppendChemicalAssaySubstance(Conversation& wizard) {
     if (AskYesNo(wizard, QStringLiteral("Did the chemical bioavailability assay use alcohol?")) ==
         Answer::Yes) {
         AppendConclusion(wizard, QStringLiteral("Chemical bioavailability assay used alcohol"));
@@ -147,7 +147,7 @@ void AppendChemicalAssaySubstance(Wizard& wizard) {
     }
 }
 
-void AssessResidualSoil(Wizard& wizard) {
+void AssessResidualSoil(Conversation& wizard) {
     if (AskYesNo(wizard, QStringLiteral("Did the residual soil after extraction have a "
                                         "concentration that exceeded the SGV or SSAC?")) ==
         Answer::No) {
@@ -166,7 +166,7 @@ void AssessResidualSoil(Wizard& wizard) {
     }
 }
 
-void AssessBioavailability(Wizard& wizard) {
+void AssessBioavailability(Conversation& wizard) {
     if (AskYesNo(wizard, QStringLiteral("Has a bioavailability assay been carried out?")) ==
         Answer::No) {
         // Without an assay the residual soil cannot be judged.
@@ -181,7 +181,7 @@ void AssessBioavailability(Wizard& wizard) {
 
 } // namespace
 
-void AssessBiological(Wizard& wizard) {
+void AssessBiological(Conversation& wizard) {
     const Session& session = wizard.session;
     for (const Measurement& measurement : MicrobialMeasurements)
         Measure(wizard, measurement);

@@ -2,13 +2,13 @@
 
 #pragma once
 
-#include "controls/Wizard.h"
+#include "core/Conversation.h"
 
 namespace terravia {
 
 // Microbial activity, pH and nutrient needs, co-contaminants, bioavailability, residual soil
 // and bulk density, each finding a conclusion line. Reads the SoilPh and BulkDensity that
 // AssessExSitu stored.
-void AssessBiological(Wizard& wizard);
+void AssessBiological(Conversation& wizard);
 
 } // namespace terravia

@@ -3,7 +3,6 @@
 #include "biological/ExSitu.h"
 
 #include "biological/Bands.h"
-#include "controls/BackColor.h"
 #include "core/Conclusions.h"
 #include "core/PromptConventions.h"
 
@@ -26,20 +25,19 @@ struct Findings {
 };
 
 struct Verdict {
-    QColor color;
+    Rgb color;
     QString message; // also the verdict's conclusion line
     QString title;
     bool valid;
 };
 
-const Verdict RedVerdict{QColor(192, 0, 0), QStringLiteral("Ex-situ is not a technical option"),
+const Verdict RedVerdict{Rgb{192, 0, 0}, QStringLiteral("Ex-situ is not a technical option"),
                          InformationRequired, false};
 const Verdict AmberVerdict{
-    QColor(192, 64, 0),
-    QStringLiteral("Ex-situ is a valid technical option, with an amber warning"),
+    Rgb{192, 64, 0}, QStringLiteral("Ex-situ is a valid technical option, with an amber warning"),
     QStringLiteral("Ex situ is valid, with warning"), true};
 const Verdict GreenVerdict{
-    QColor(0, 192, 0), QStringLiteral("Ex-situ is a valid technical option, with a green light"),
+    Rgb{0, 192, 0}, QStringLiteral("Ex-situ is a valid technical option, with a green light"),
     QStringLiteral("Ex situ is valid"), true};
 
 struct HydrocarbonType {
@@ -70,20 +68,20 @@ constexpr double LowestRespiration = 0.02;
 constexpr double GoodRespiration = 0.2;
 const QString LowRespirationTitle = QStringLiteral("Low respiration problem");
 
-void ShowVerdict(Wizard& wizard, const Verdict& verdict) {
+void ShowVerdict(Conversation& wizard, const Verdict& verdict) {
     if (verdict.valid)
         wizard.session.ExSituValid = Flag::True;
-    SetBackColor(wizard, verdict.color);
+    wizard.window.setBackColor(verdict.color);
     ShowMessage(wizard, verdict.message, verdict.title);
-    SetBackColor(wizard, NeutralBackColor);
+    wizard.window.setBackColor(NeutralBackColor);
 }
 
 // A red verdict before the last step: shown, but not recorded as a conclusion.
-void StopRed(Wizard& wizard) {
+void StopRed(Conversation& wizard) {
     ShowVerdict(wizard, RedVerdict);
 }
 
-bool RuledOutByConcentration(Wizard& wizard) {
+bool RuledOutByConcentration(Conversation& wizard) {
     const double c =
         AskMeasurement(wizard, QStringLiteral("Enter the concentration of COCs (mg/kg)"),
                        QStringLiteral("Concentration"));
@@ -96,7 +94,7 @@ bool RuledOutByConcentration(Wizard& wizard) {
     return false;
 }
 
-Effect AskHydrocarbonType(Wizard& wizard) {
+Effect AskHydrocarbonType(Conversation& wizard) {
     for (;;) {
         for (const HydrocarbonType& type : HydrocarbonTypes) {
             if (AskYesNo(wizard, type.question) == Answer::Yes) {
@@ -110,7 +108,7 @@ Effect AskHydrocarbonType(Wizard& wizard) {
     }
 }
 
-double AskRespiration(Wizard& wizard) {
+double AskRespiration(Conversation& wizard) {
     return AskMeasurement(
         wizard,
         QStringLiteral(
@@ -120,7 +118,7 @@ double AskRespiration(Wizard& wizard) {
 
 } // namespace
 
-void AssessExSitu(Wizard& wizard) {
+void AssessExSitu(Conversation& wizard) {
     Session& session = wizard.session;
     session.ExSituValid = Flag::False;
     Findings findings;

@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "controls/Wizard.h"
+#include "core/Conversation.h"
 
 namespace terravia {
 
@@ -10,6 +10,6 @@ namespace terravia {
 // verdict, shown in the main window's colour while its message is open. Sets ExSituValid at
 // an amber or green verdict and clears it at the start, so that it always follows this
 // call's own verdict. Stores SoilPh and BulkDensity once they are entered.
-void AssessExSitu(Wizard& wizard);
+void AssessExSitu(Conversation& wizard);
 
 } // namespace terravia

@@ -2,8 +2,6 @@
 
 #include "controls/StartUp.h"
 
-#include "controls/BackColor.h"
-
 #include <QComboBox>
 #include <QPushButton>
 
@@ -29,7 +27,7 @@ void ResetControls(MainControls& c) {
 } // namespace
 
 void StartUp(Wizard& wizard) {
-    SetBackColor(wizard, NeutralBackColor);
+    wizard.setBackColor(NeutralBackColor);
     ClearAll(wizard);
 }
 

@@ -4,14 +4,17 @@
 
 #include "core/Prompts.h"
 #include "core/Session.h"
+#include "core/Window.h"
 
 namespace terravia {
 
-// What the foundation's conventions work on: the one session, and the prompts through which
-// the wizard asks and tells. The wizard adds the main window's controls one floor up.
+// What the stages work on: the one session, the prompts through which the wizard asks and
+// tells, and what they show in the main window. The wizard adds the main window's controls
+// some floors up.
 struct Conversation {
     Session& session;
     Prompts& prompts;
+    Window& window;
 };
 
 } // namespace terravia

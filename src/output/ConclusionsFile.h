@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "controls/Wizard.h"
+#include "core/Conversation.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,11 +10,11 @@
 namespace terravia {
 
 // Asks for a location in the save-location dialog and writes lines 1 to ConclusionCount of
-// the conclusions there. The chosen path is kept in the main window's Text1, so that a
-// dialog closed without OK writes to the path of the earlier save. A failed write leaves any
-// existing file untouched, is reported, and the user may choose another location; the
+// the conclusions there. The chosen path is kept in the main window, where the user may edit
+// it, so that a dialog closed without OK writes to the path of the earlier save. A failed write
+// leaves any existing file untouched, is reported, and the user may choose another location; the
 // session is never changed.
-void WriteConclusionsFile(Wizard& wizard);
+void WriteConclusionsFile(Conversation& wizard);
 
 // The path completed with ".txt", unless it already ends in exactly those four characters.
 QString WithTxtExtension(const QString& path);

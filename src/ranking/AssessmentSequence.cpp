@@ -13,7 +13,7 @@ namespace terravia {
 // The closing stage of RankTechnologies (ranking/RankTechnologies.cpp): the ex-situ verdict,
 // then, when it is valid, the biological assessment, the clean-up targets and the file
 // (biological/, targets/, output/); every run ends with the same message.
-void RunAssessmentSequence(Wizard& wizard) {
+void RunAssessmentSequence(Conversation& wizard) {
     AssessExSitu(wizard);
     if (wizard.session.ExSituValid == Flag::True) {
         AssessBiological(wizard);

@@ -29,7 +29,7 @@ void FillTechnologyNames(Session& session) {
 
 // Called by "Select land use" and "Select COC" (screening/Selection.cpp); after the three
 // reports it leads the run on to its closing stage (ranking/AssessmentSequence.cpp).
-void RankTechnologies(Wizard& wizard) {
+void RankTechnologies(Conversation& wizard) {
     Session& session = wizard.session;
     session.CapacityReported = false;
     CreateWorkingTables(session);

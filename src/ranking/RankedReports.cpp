@@ -37,7 +37,7 @@ constexpr std::array<QLatin1StringView, CriterionCount + 1> CriterionLabels = {
     QLatin1StringView("Economic and duration - "),
 };
 
-void AppendBlock(Wizard& wizard, int key, const RankedTechnology& entry) {
+void AppendBlock(Conversation& wizard, int key, const RankedTechnology& entry) {
     const Session& session = wizard.session;
     const auto t = static_cast<std::size_t>(entry.technology);
     AppendConclusion(wizard, QLatin1StringView("Ranked") + IntegerText(entry.rank) +
@@ -51,7 +51,7 @@ void AppendBlock(Wizard& wizard, int key, const RankedTechnology& entry) {
 
 } // namespace
 
-void AppendRankedReport(Wizard& wizard, int key) {
+void AppendRankedReport(Conversation& wizard, int key) {
     for (const RankedTechnology& entry : RankedTechnologies(wizard.session, key))
         AppendBlock(wizard, key, entry);
 }

@@ -2,12 +2,12 @@
 
 #pragma once
 
-#include "controls/Wizard.h"
+#include "core/Conversation.h"
 
 namespace terravia {
 
 // Appends the ranked report of ranking `key` (1 to 3): a 13-line block for every listed
 // technology, in list order.
-void AppendRankedReport(Wizard& wizard, int key);
+void AppendRankedReport(Conversation& wizard, int key);
 
 } // namespace terravia

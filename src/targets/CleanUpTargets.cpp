@@ -8,15 +8,15 @@
 namespace terravia {
 namespace {
 
-bool Asked(Wizard& wizard, const QString& question) {
+bool Asked(Conversation& wizard, const QString& question) {
     return AskYesNo(wizard, question) == Answer::Yes;
 }
 
-void AppendRiskAssessment(Wizard& wizard) {
+void AppendRiskAssessment(Conversation& wizard) {
     AppendConclusion(wizard, QStringLiteral("Carry out quantitative risk assessment"));
 }
 
-void AppendRiskAssessmentWithToddlerSgvs(Wizard& wizard) {
+void AppendRiskAssessmentWithToddlerSgvs(Conversation& wizard) {
     AppendRiskAssessment(wizard);
     AppendConclusion(wizard,
                      QStringLiteral("Estimate SGVs where toddler ingestion is key receptor"));
@@ -24,7 +24,7 @@ void AppendRiskAssessmentWithToddlerSgvs(Wizard& wizard) {
 
 // A residential re-use that needs toddler SGVs: topsoil, foundations of suitable structure,
 // or capped recreational areas.
-bool NeedsToddlerSgvs(Wizard& wizard) {
+bool NeedsToddlerSgvs(Conversation& wizard) {
     if (Asked(wizard, QStringLiteral("Will the cleaned materials be used for topsoil?")))
         return true;
     if (Asked(wizard, QStringLiteral("Will the cleaned materials be used for foundations?")))
@@ -35,7 +35,7 @@ bool NeedsToddlerSgvs(Wizard& wizard) {
         QStringLiteral("Will the cleaned materials be capped and used in recreational areas?"));
 }
 
-void AppendOnSiteLandUse(Wizard& wizard) {
+void AppendOnSiteLandUse(Conversation& wizard) {
     if (Asked(wizard, QStringLiteral("Is the intended land use residential?"))) {
         if (NeedsToddlerSgvs(wizard))
             AppendRiskAssessmentWithToddlerSgvs(wizard);
@@ -46,7 +46,7 @@ void AppendOnSiteLandUse(Wizard& wizard) {
     AppendRiskAssessment(wizard);
 }
 
-void AppendWaterTargets(Wizard& wizard) {
+void AppendWaterTargets(Conversation& wizard) {
     AppendConclusion(wizard, QStringLiteral("Assume the regulators will require water with <10 "
                                             "micrograms per ml TPH and other COCs defined"));
     const bool attenuationZone =
@@ -61,7 +61,7 @@ void AppendWaterTargets(Wizard& wizard) {
 
 } // namespace
 
-void SetCleanUpTargets(Wizard& wizard) {
+void SetCleanUpTargets(Conversation& wizard) {
     if (!Asked(wizard,
                QStringLiteral("Has a full chemical analysis been conducted of the materials?"))) {
         ShowMessage(

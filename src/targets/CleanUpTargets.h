@@ -2,13 +2,13 @@
 
 #pragma once
 
-#include "controls/Wizard.h"
+#include "core/Conversation.h"
 
 namespace terravia {
 
 // Guidance on clean-up targets from the planned end use of the treated material, as
 // conclusion lines. Never touches ExSituValid, so the conclusions file is written after it
 // whichever way it goes.
-void SetCleanUpTargets(Wizard& wizard);
+void SetCleanUpTargets(Conversation& wizard);
 
 } // namespace terravia

@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "support/Runs.h"
+#include "support/TestForm.h"
 #include "support/TestMain.h"
 
 #include <QFile>

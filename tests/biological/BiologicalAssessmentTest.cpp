@@ -5,7 +5,8 @@
 #include "core/Conclusions.h"
 
 #include "support/Runs.h"
-#include "support/TestMain.h"
+
+#include <QTest>
 
 using namespace terravia;
 using namespace terravia::test;
@@ -236,7 +237,7 @@ void BiologicalAssessmentTest::findings() {
     ResetSession(session);
     session.SoilPh = soilPh;
     session.BulkDensity = bulkDensity;
-    Wizard wizard{session, script, {}};
+    Conversation wizard{session, script, script};
     AssessBiological(wizard);
     VERIFY_SCRIPT(script);
     QCOMPARE(ConclusionLines(session), expected);
@@ -251,7 +252,7 @@ void BiologicalAssessmentTest::fullPassAppendsAfterEarlierLines() {
     session.ExSituValid = Flag::True;
     session.SoilPh = 7;
     session.BulkDensity = 1.2;
-    Wizard wizard{session, script, {}};
+    Conversation wizard{session, script, script};
     const QString verdict =
         QStringLiteral("Ex-situ is a valid technical option, with a green light");
     AppendConclusion(wizard, verdict);
@@ -269,5 +270,5 @@ void BiologicalAssessmentTest::fullPassAppendsAfterEarlierLines() {
     QCOMPARE(session.ExSituValid, Flag::True);
 }
 
-TERRAVIA_TEST_MAIN(BiologicalAssessmentTest)
+QTEST_GUILESS_MAIN(BiologicalAssessmentTest)
 #include "BiologicalAssessmentTest.moc"

@@ -3,10 +3,8 @@
 #include "biological/ExSitu.h"
 
 #include "support/Runs.h"
-#include "support/TestForm.h"
-#include "support/TestMain.h"
 
-#include <QPalette>
+#include <QTest>
 
 using namespace terravia;
 using namespace terravia::test;
@@ -194,7 +192,7 @@ void ExSituTest::boundaries() {
     script.add(Before(stage) + Steps{Reply(stage, reply)} + then);
     Session session;
     ResetSession(session);
-    Wizard wizard{session, script, {}};
+    Conversation wizard{session, script, script};
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
     QCOMPARE(ConclusionLines(session), lines);
@@ -225,7 +223,7 @@ void ExSituTest::hydrocarbonSeries() {
                Steps{line == GreenLine ? Green() : Amber()});
     Session session;
     ResetSession(session);
-    Wizard wizard{session, script, {}};
+    Conversation wizard{session, script, script};
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
     QCOMPARE(ConclusionLines(session), QStringList{line});
@@ -259,7 +257,7 @@ void ExSituTest::rejectedReplies() {
                After(stage) + Steps{Green()});
     Session session;
     ResetSession(session);
-    Wizard wizard{session, script, {}};
+    Conversation wizard{session, script, script};
     AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
     QCOMPARE(ConclusionLines(session), QStringList{GreenLine});
@@ -290,7 +288,7 @@ void ExSituTest::eachRunFollowsItsOwnVerdict() {
     script.add(Before(StageCount) + Steps{Green()} + second);
     Session session;
     ResetSession(session);
-    Wizard wizard{session, script, {}};
+    Conversation wizard{session, script, script};
     AssessExSitu(wizard);
     QCOMPARE(session.ExSituValid, Flag::True);
     AssessExSitu(wizard);
@@ -301,33 +299,34 @@ void ExSituTest::eachRunFollowsItsOwnVerdict() {
 
 void ExSituTest::windowShowsVerdictColour_data() {
     QTest::addColumn<Steps>("steps");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("green") << Before(StageCount) + Steps{Green()} << QColor(0, 192, 0);
+    QTest::addColumn<Rgb>("colour");
+    QTest::newRow("green") << Before(StageCount) + Steps{Green()} << Rgb{0, 192, 0};
     QTest::newRow("amber") << Before(Hydrocarbon) + HydrocarbonSeries(3) + After(Hydrocarbon) +
                                   Steps{Amber()}
-                           << QColor(192, 64, 0);
+                           << Rgb{192, 64, 0};
     QTest::newRow("red verdict") << Before(WaterHolding) +
                                         Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
-                                 << QColor(192, 0, 0);
+                                 << Rgb{192, 0, 0};
     QTest::newRow("red stop") << Steps{Reply(Concentration, QStringLiteral("10000")),
                                        No(PreTreatment), Red()}
-                              << QColor(192, 0, 0);
+                              << Rgb{192, 0, 0};
 }
 
 void ExSituTest::windowShowsVerdictColour() {
     QFETCH(Steps, steps);
-    QFETCH(QColor, colour);
+    QFETCH(Rgb, colour);
     ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    QColor whileOpen;
-    steps.back().whileOpen = [&] { whileOpen = form.palette().color(QPalette::Window); };
+    std::vector<Rgb> whileOpen;
+    steps.back().whileOpen = [&] { whileOpen = script.backColors(); };
     script.add(steps);
-    AssessExSitu(form.wizard());
+    Session session;
+    ResetSession(session);
+    Conversation wizard{session, script, script};
+    AssessExSitu(wizard);
     VERIFY_SCRIPT(script);
-    QCOMPARE(whileOpen, colour);
-    QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
+    QCOMPARE(whileOpen, std::vector<Rgb>{colour});
+    QCOMPARE(script.backColors(), (std::vector<Rgb>{colour, NeutralBackColor}));
 }
 
-TERRAVIA_TEST_MAIN(ExSituTest)
+QTEST_GUILESS_MAIN(ExSituTest)
 #include "ExSituTest.moc"

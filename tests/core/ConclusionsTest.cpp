@@ -30,7 +30,7 @@ void ConclusionsTest::conclusionsAreNumberedFromOne() {
     ScriptedPrompts script;
     Session session;
     ResetSession(session);
-    Conversation wizard{session, script};
+    Conversation wizard{session, script, script};
     QCOMPARE(session.Conclusions.size(), std::size_t(1001));
     AppendConclusion(wizard, QStringLiteral("first"));
     AppendConclusion(wizard, QStringLiteral("second"));
@@ -49,7 +49,7 @@ void ConclusionsTest::conclusionsBeyondTheStartSlotsAreKept() {
     ScriptedPrompts script;
     Session session;
     ResetSession(session);
-    Conversation wizard{session, script};
+    Conversation wizard{session, script, script};
     for (int i = 1; i <= 2496; ++i)
         AppendConclusion(wizard, QString::number(i));
     QCOMPARE(session.ConclusionCount, 2496);
@@ -63,7 +63,7 @@ void ConclusionsTest::fullListRefusesAndTellsOncePerRun() {
     ScriptedPrompts script{Message(QStringLiteral("Conclusions full"), FullText)};
     Session session;
     ResetSession(session);
-    Conversation wizard{session, script};
+    Conversation wizard{session, script, script};
     for (int i = 1; i <= ConclusionCapacity; ++i)
         AppendConclusion(wizard, QString::number(i));
     QCOMPARE(session.ConclusionCount, 32767);

@@ -48,7 +48,7 @@ void PromptConventionsTest::askPositiveNumberRejects() {
     ScriptedPrompts script{first, Rejected(), first, Rejected(),
                            Input(Title, Prompt, QStringLiteral("0.001"))};
     Session session;
-    Conversation wizard{session, script};
+    Conversation wizard{session, script, script};
     QCOMPARE(AskPositiveNumber(wizard, Prompt, Title, Rejection), 0.001);
     VERIFY_SCRIPT(script);
 }
@@ -56,7 +56,7 @@ void PromptConventionsTest::askPositiveNumberRejects() {
 void PromptConventionsTest::askPositiveNumberAcceptsFirstPositiveReply() {
     ScriptedPrompts script{Input(Title, Prompt, QStringLiteral("12 t"))};
     Session session;
-    Conversation wizard{session, script};
+    Conversation wizard{session, script, script};
     QCOMPARE(AskPositiveNumber(wizard, Prompt, Title, Rejection), 12.0);
     VERIFY_SCRIPT(script);
 }
@@ -65,7 +65,7 @@ void PromptConventionsTest::askYesNoAnswersOnlyYesOrNo() {
     const QString question = QStringLiteral("Is it?");
     ScriptedPrompts script{Yes(question), No(question)};
     Session session;
-    Conversation wizard{session, script};
+    Conversation wizard{session, script, script};
     QCOMPARE(AskYesNo(wizard, question), Answer::Yes);
     QCOMPARE(AskYesNo(wizard, question), Answer::No);
     QCOMPARE(static_cast<int>(Answer::Yes), 6);

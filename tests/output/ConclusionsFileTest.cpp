@@ -5,15 +5,13 @@
 
 #include "core/Conclusions.h"
 #include "support/ScriptedPrompts.h"
-#include "support/TestForm.h"
-#include "support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cerrno>
 #include <cstring>
@@ -30,7 +28,7 @@ namespace {
 const QString Caption = QStringLiteral("Conclusions file");
 const QByteArray ThreeLines = "first\r\nsecond\r\nthird\r\n";
 
-void AddThreeLines(Wizard& wizard) {
+void AddThreeLines(Conversation& wizard) {
     for (const char* line : {"first", "second", "third"})
         AppendConclusion(wizard, QLatin1StringView(line));
 }
@@ -60,7 +58,7 @@ QStringList Entries(const QString& directory) {
 struct Run {
     ScriptedPrompts script;
     Session session;
-    Wizard wizard{session, script, {}};
+    Conversation wizard{session, script, script};
 
     Run() {
         ResetSession(session);
@@ -270,20 +268,18 @@ void ConclusionsFileTest::closedBeforeAnyPathAsksAgain() {
 }
 
 void ConclusionsFileTest::closedAfterEarlierSaveWritesThere() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    AddThreeLines(form.wizard());
+    Run run;
     const QString path = dir_.filePath(QStringLiteral("earlier"));
-    script.add({Save(Caption, path), CloseSave(Caption)});
+    run.script.add({Save(Caption, path), CloseSave(Caption)});
 
-    WriteConclusionsFile(form.wizard());
-    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), path);
-    AppendConclusion(form.wizard(), QStringLiteral("fourth"));
-    WriteConclusionsFile(form.wizard());
+    WriteConclusionsFile(run.wizard);
+    QCOMPARE(run.script.chosenPath(), path);
+    AppendConclusion(run.wizard, QStringLiteral("fourth"));
+    WriteConclusionsFile(run.wizard);
 
-    VERIFY_SCRIPT(script);
+    VERIFY_SCRIPT(run.script);
     QCOMPARE(Read(path + QStringLiteral(".txt")), ThreeLines + "fourth\r\n");
 }
 
-TERRAVIA_TEST_MAIN(ConclusionsFileTest)
+QTEST_GUILESS_MAIN(ConclusionsFileTest)
 #include "ConclusionsFileTest.moc"

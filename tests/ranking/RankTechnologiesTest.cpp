@@ -6,7 +6,8 @@
 #include "ranking/Ranking.h"
 #include "ranking/ScreeningMatrix.h"
 #include "support/Runs.h"
-#include "support/TestMain.h"
+
+#include <QTest>
 
 #include <numeric>
 
@@ -24,7 +25,7 @@ void Rank(Session& session, const QString& cocName) {
     session.CocName = cocName;
     ScriptedPrompts script;
     script.add(RedStopTail());
-    Wizard wizard{session, script, {}};
+    Conversation wizard{session, script, script};
     RankTechnologies(wizard);
     VERIFY_SCRIPT(script);
 }
@@ -276,5 +277,5 @@ void RankTechnologiesTest::unmatchedNameKeepsTheGroup() {
     QCOMPARE(Lines(session, lines + 1, lines), Lines(session, 1, lines));
 }
 
-TERRAVIA_TEST_MAIN(RankTechnologiesTest)
+QTEST_GUILESS_MAIN(RankTechnologiesTest)
 #include "RankTechnologiesTest.moc"

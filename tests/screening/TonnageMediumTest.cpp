@@ -48,7 +48,7 @@ void TonnageMediumTest::tonnageRejections() {
                            Input(TonnageTitle, TonnagePrompt, QStringLiteral("7"))};
     Session session;
     ResetSession(session);
-    Wizard wizard{session, script, {}};
+    Wizard wizard{session, script};
     AskTonnage(wizard);
     QCOMPARE(session.Tonnage, 7.0);
     VERIFY_SCRIPT(script);
@@ -69,7 +69,7 @@ void TonnageMediumTest::tonnageAccepted() {
     ScriptedPrompts script{Input(TonnageTitle, TonnagePrompt, reply)};
     Session session;
     ResetSession(session);
-    Wizard wizard{session, script, {}};
+    Wizard wizard{session, script};
     AskTonnage(wizard);
     QCOMPARE(session.Tonnage, tonnage);
     VERIFY_SCRIPT(script);
@@ -104,7 +104,7 @@ void TonnageMediumTest::medium() {
     }
     Session session;
     ResetSession(session);
-    Wizard wizard{session, script, {}};
+    Wizard wizard{session, script};
     AskMedium(wizard);
     QCOMPARE(session.Medium, medium);
     VERIFY_SCRIPT(script);

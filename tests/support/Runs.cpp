@@ -2,9 +2,6 @@
 
 #include "support/Runs.h"
 
-#include <QComboBox>
-#include <QPushButton>
-
 namespace terravia::test {
 
 std::vector<Step> PositiveScreening() {
@@ -113,35 +110,6 @@ QStringList ConclusionLines(const Session& session) {
     for (int i = 1; i <= session.ConclusionCount; ++i)
         lines.append(session.Conclusions[static_cast<std::size_t>(i)]);
     return lines;
-}
-
-void ChooseMode(QWidget& form, ScriptedPrompts& script, const QString& mode) {
-    script.add(PositiveScreening());
-    Click(form, "Command1");
-    Pick(form, "Combo1", mode);
-    Click(form, "Command2");
-}
-
-void Click(QWidget& form, const char* button) {
-    auto* control = form.findChild<QPushButton*>(QLatin1StringView(button));
-    if (control == nullptr)
-        qFatal("no button %s", button);
-    control->click();
-}
-
-QComboBox* List(QWidget& form, const char* combo) {
-    auto* control = form.findChild<QComboBox*>(QLatin1StringView(combo));
-    if (control == nullptr)
-        qFatal("no list %s", combo);
-    return control;
-}
-
-void Pick(QWidget& form, const char* combo, const QString& text) {
-    QComboBox* list = List(form, combo);
-    const int index = list->findText(text, Qt::MatchExactly);
-    if (index < 0)
-        qFatal("no entry %s in %s", qPrintable(text), combo);
-    list->setCurrentIndex(index);
 }
 
 } // namespace terravia::test

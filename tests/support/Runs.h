@@ -5,11 +5,7 @@
 #include "core/Session.h"
 #include "support/ScriptedPrompts.h"
 
-#include <QWidget>
-
 #include <vector>
-
-class QComboBox;
 
 namespace terravia::test {
 
@@ -39,14 +35,5 @@ std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts);
 
 // Lines 1 to ConclusionCount of the conclusions.
 QStringList ConclusionLines(const Session& session);
-
-// Brings the window through a positive screening to the stage of the mode ("Define ...").
-void ChooseMode(QWidget& form, ScriptedPrompts& script, const QString& mode);
-
-// Clicks the named button of the window.
-void Click(QWidget& form, const char* button);
-QComboBox* List(QWidget& form, const char* combo);
-// Picks the entry of the list that has this text.
-void Pick(QWidget& form, const char* combo, const QString& text);
 
 } // namespace terravia::test

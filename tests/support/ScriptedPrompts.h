@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Prompts.h"
+#include "core/Window.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -39,8 +40,9 @@ std::vector<Step> operator+(std::vector<Step> a, const std::vector<Step>& b);
 // Prompts that follow a script: every prompt must be the next step, of the same kind,
 // title and text. A surprise is recorded as a failure, and from then on the prompts answer
 // so that any run comes to an end (Yes, "1", a writable scratch file), so that a faulty
-// wizard fails its test rather than hanging it.
-class ScriptedPrompts : public Prompts {
+// wizard fails its test rather than hanging it. What the stages show in the window is
+// recorded, not asserted: the tests that are about it look.
+class ScriptedPrompts : public Prompts, public Window {
 public:
     ScriptedPrompts() = default;
     ScriptedPrompts(std::initializer_list<Step> steps) { add(steps); }
@@ -53,6 +55,12 @@ public:
     void showMessage(const QString& title, const QString& text) override;
     std::optional<QString> askText(const QString& title, const QString& prompt) override;
     std::optional<QString> askSaveLocation(const QString& caption) override;
+
+    void setBackColor(Rgb color) override { backColors_.push_back(color); }
+    QString chosenPath() const override { return chosenPath_; }
+    void setChosenPath(const QString& path) override { chosenPath_ = path; }
+    // Every colour the window was given, in order.
+    const std::vector<Rgb>& backColors() const { return backColors_; }
 
     // Failures so far, with an unanswered remainder of the script counted as one.
     QStringList failures() const;
@@ -69,6 +77,8 @@ private:
     QStringList failures_;
     QStringList transcript_;
     QTemporaryDir scratch_;
+    std::vector<Rgb> backColors_;
+    QString chosenPath_;
 };
 
 } // namespace terravia::test

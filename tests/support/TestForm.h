@@ -5,8 +5,11 @@
 #include "controls/Wizard.h"
 #include "core/Prompts.h"
 #include "core/Session.h"
+#include "support/ScriptedPrompts.h"
 
 #include <QWidget>
+
+class QComboBox;
 
 namespace terravia::test {
 
@@ -23,5 +26,14 @@ private:
     Session session_;
     Wizard wizard_;
 };
+
+// Brings the window through a positive screening to the stage of the mode ("Define ...").
+void ChooseMode(QWidget& form, ScriptedPrompts& script, const QString& mode);
+
+// Clicks the named button of the window.
+void Click(QWidget& form, const char* button);
+QComboBox* List(QWidget& form, const char* combo);
+// Picks the entry of the list that has this text.
+void Pick(QWidget& form, const char* combo, const QString& text);
 
 } // namespace terravia::test

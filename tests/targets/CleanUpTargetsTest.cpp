@@ -4,7 +4,8 @@
 
 #include "core/Conclusions.h"
 #include "support/ScriptedPrompts.h"
-#include "support/TestMain.h"
+
+#include <QTest>
 
 using namespace terravia;
 using namespace terravia::test;
@@ -95,7 +96,7 @@ void CleanUpTargetsTest::everyPath() {
     Session session;
     ResetSession(session);
     session.ExSituValid = Flag::True;
-    Wizard wizard{session, script, {}};
+    Conversation wizard{session, script, script};
     AppendConclusion(wizard, QStringLiteral("earlier"));
 
     SetCleanUpTargets(wizard);
@@ -109,5 +110,5 @@ void CleanUpTargetsTest::everyPath() {
     QCOMPARE(session.ExSituValid, Flag::True);
 }
 
-TERRAVIA_TEST_MAIN(CleanUpTargetsTest)
+QTEST_GUILESS_MAIN(CleanUpTargetsTest)
 #include "CleanUpTargetsTest.moc"

@@ -6,7 +6,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPalette>
 #include <QTemporaryDir>
+
+#include <algorithm>
 
 using namespace terravia;
 using namespace terravia::test;
@@ -88,9 +92,18 @@ void WholeRunTest::greenRunWritesTheGoldenFile() {
     form.show();
     ReachStage(form, script, true, Others);
     const QString path = dir_.filePath(QStringLiteral("green"));
-    script.add(GreenRun(path));
+    std::vector<Step> run = GreenRun(path);
+    // The window shows the verdict's colour while it is open, and keeps the path.
+    QColor whileOpen;
+    std::find_if(run.begin(), run.end(), [](const Step& step) {
+        return step.title == QStringLiteral("Ex situ is valid");
+    })->whileOpen = [&] { whileOpen = form.palette().color(QPalette::Window); };
+    script.add(run);
     Click(form, "Command4");
     VERIFY_SCRIPT(script);
+    QCOMPARE(whileOpen, QColor(0, 192, 0));
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
+    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), path);
     const QByteArray written = ReadFile(path + QStringLiteral(".txt"));
     const QString goldenPath = QStringLiteral(TERRAVIA_GOLDEN_DIR "/green-group12.txt");
     // A changed golden file is written on request, to be checked by hand before it is kept.

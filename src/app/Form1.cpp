@@ -23,7 +23,14 @@ namespace {
 // The window's own font and the lists' font are fixed, as the controls' sizes are: a desktop
 // with a larger font would otherwise cut the captions of the fixed-size buttons.
 QFont FixedFont(qreal points) {
+#if defined(Q_OS_WIN)
+    // Windows keeps the old bitmap font for old programs alone, in a few sizes; its outline
+    // successor draws at every size, and Segoe UI stands in where that is missing.
+    QFont font;
+    font.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Segoe UI")});
+#else
     QFont font(QStringLiteral("MS Sans Serif"));
+#endif
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::SansSerif);

@@ -22,8 +22,8 @@ import subprocess
 import sys
 import time
 
-from realprogram import (DIALOG, INFO, MAIN, Desktop, Failure, Text, answer_green_run, labels,
-                         run_with_golden, to_coc_stage, to_land_use_stage, tree_lists)
+from realprogram import (DEADLINE, DIALOG, INFO, MAIN, Desktop, Failure, Text, answer_green_run,
+                         labels, run_with_golden, to_coc_stage, to_land_use_stage, tree_lists)
 
 EARLIER = b"Earlier report, kept as it was\n"  # 31 bytes
 NOT_SAVED = "Conclusions file not saved"
@@ -76,7 +76,7 @@ class Tracer:
 
     def stop(self):
         self.process.terminate()
-        self.process.wait(10)
+        self.process.wait(DEADLINE)
 
 
 class Saves:

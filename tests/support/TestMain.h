@@ -5,14 +5,12 @@
 #include <QApplication>
 #include <QTest>
 
-#include <cstdlib>
-
 // A test's main: the offscreen platform unless another is asked for, and no native
 // dialogs, so that every box is a real Qt widget that the test can reach.
 #define TERRAVIA_TEST_MAIN(TestClass)                                                              \
     int main(int argc, char* argv[]) {                                                             \
-        if (std::getenv("QT_QPA_PLATFORM") == nullptr)                                             \
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);                                             \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                   \
         QApplication app(argc, argv);                                                              \
         TestClass test;                                                                            \

@@ -1,0 +1,90 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds Terravia for 64-bit Windows on Debian 12 or 13, installing what is missing:
+#   1. Qt from Debian's own qt6-base source, cross-built with mingw-w64 into a cache
+#      (build-windows/cache) that is reused while the source version and the options below
+#      stay the same; the first build takes about an hour on two cores;
+#   2. Terravia and its tests, which ctest runs under Wine (offscreen);
+#   3. build-windows/terravia-1.0-win64.zip, a portable folder, and
+#      build-windows/terravia-1.0-setup.exe, an installer, with the sources they are built
+#      from in build-windows/terravia-1.0-win64-source.tar.xz.
+# TERRAVIA_WINDOWS_STEPS=qt stops after the first step.
+set -e
+cd "$(dirname "$0")/.."
+root="$PWD"
+. tools/deps.sh
+# shellcheck disable=SC2086
+need_packages $build_packages g++-mingw-w64-x86-64-posix qt6-base-dev-tools ninja-build \
+    dpkg-dev xz-utils
+out="$root/build-windows"
+cache="$out/cache"
+toolchain="$root/packaging/windows/mingw-w64.cmake"
+jobs="$(nproc)"
+mkdir -p "$cache"
+
+# Debian's source lists, kept apart from the machine's own: they are read from the binary
+# lists the machine already uses, so the source is the one its Qt packages were built from.
+apt_private() {
+    apt-get -o Dir::Etc::SourceList="$cache/apt/sources.list" -o Dir::Etc::SourceParts=- \
+        -o Dir::State::Lists="$cache/apt/lists" -o Dir::Cache="$cache/apt/cache" \
+        -o Debug::NoLocking=1 "$@"
+}
+mkdir -p "$cache/apt/lists/partial" "$cache/apt/cache/archives/partial"
+apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Identifier: Packages' |
+    sort -u | sed 's/^/deb-src /' >"$cache/apt/sources.list"
+apt_private -qq update
+qt_version=$(apt_private -qq showsrc qt6-base | sed -n 's/^Version: //p' | sort -V | tail -n 1)
+
+# Only what the program and its tests use: Core, Gui, Widgets and Test, the Windows and
+# offscreen platforms and the Windows styles. Debian's source leaves out the tablet library.
+qt_options="-DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DQT_BUILD_EXAMPLES=OFF
+ -DQT_BUILD_TESTS=OFF -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF
+ -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF
+ -DFEATURE_xml=OFF -DFEATURE_vulkan=OFF -DFEATURE_tabletevent=OFF -DFEATURE_imageformat_jpeg=OFF
+ -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_sql_sqlite=OFF
+ -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_harfbuzz=OFF
+ -DFEATURE_system_freetype=OFF -DFEATURE_system_png=OFF -DFEATURE_system_doubleconversion=OFF
+ -DFEATURE_zstd=OFF -DFEATURE_icu=OFF"
+qt_key=$(printf '%s\n%s\n' "$qt_version" "$qt_options" | cat - "$toolchain" | sha256sum | cut -c1-16)
+qt="$cache/qt-$qt_key"
+
+if [ ! -f "$qt/done" ]; then
+    echo "== Qt $qt_version for Windows (once; about 25 minutes on two cores)"
+    # An interrupted build goes on where it stopped; one of other source or options starts anew.
+    if [ "$(cat "$cache/qt-build.key" 2>/dev/null)" != "$qt_key" ]; then
+        rm -rf "$cache/qt-source" "$cache/qt-build"
+        mkdir -p "$cache/qt-source"
+        (cd "$cache/qt-source" && apt_private -qq source "qt6-base=$qt_version")
+        echo "$qt_key" >"$cache/qt-build.key"
+    fi
+    source_dir=$(find "$cache/qt-source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+    # shellcheck disable=SC2086
+    cmake -S "$source_dir" -B "$cache/qt-build" -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
+        $qt_options >"$cache/qt-configure.log"
+    nice cmake --build "$cache/qt-build" -j "$jobs"
+    cmake --install "$cache/qt-build" >/dev/null
+    touch "$qt/done"
+fi
+[ "${TERRAVIA_WINDOWS_STEPS:-all}" = qt ] && exit 0
+
+# 2. Terravia and its tests, built with that Qt; ctest runs the tests under Wine, offscreen,
+# with a Wine prefix of the build's own.
+# shellcheck disable=SC2086
+need_packages wine wine64 fonts-dejavu-core
+gcc_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
+thread_runtime=/usr/x86_64-w64-mingw32/lib
+windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
+export WINEPREFIX="$out/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$gcc_runtime");$(windows_path "$thread_runtime")"
+# Qt's messages go to the debugger's channel on Windows, unless asked for on standard error.
+export QT_FORCE_STDERR_LOGGING=1 QT_QPA_FONTDIR="$(windows_path /usr/share/fonts/truetype/dejavu)"
+wine wineboot --init >/dev/null 2>&1
+echo "== Terravia for Windows"
+cmake -S "$root" -B "$out/terravia" -G Ninja -Wno-dev \
+    -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_TESTING=ON -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
+cmake --build "$out/terravia" -j "$jobs"
+ctest --test-dir "$out/terravia" -j "$jobs" --output-on-failure
+[ "${TERRAVIA_WINDOWS_STEPS:-all}" = tests ] && exit 0

@@ -88,3 +88,44 @@ cmake -S "$root" -B "$out/terravia" -G Ninja -Wno-dev \
 cmake --build "$out/terravia" -j "$jobs"
 ctest --test-dir "$out/terravia" -j "$jobs" --output-on-failure
 [ "${TERRAVIA_WINDOWS_STEPS:-all}" = tests ] && exit 0
+
+# 3. The portable folder, its zip, the installer and the sources they are built from.
+# shellcheck disable=SC2086
+need_packages nsis zip
+echo "== The portable folder and the installer"
+name=terravia-1.0-win64
+folder="$out/$name"
+rm -rf "$folder" && mkdir -p "$folder/platforms" "$folder/styles" "$folder/licences"
+cp "$out/terravia/src/app/terravia.exe" "$folder/"
+for dll in Qt6Core Qt6Gui Qt6Widgets; do cp "$qt/bin/$dll.dll" "$folder/"; done
+cp "$qt/plugins/platforms/qwindows.dll" "$folder/platforms/"
+cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$folder/styles/"
+cp "$gcc_runtime/libstdc++-6.dll" "$gcc_runtime/libgcc_s_seh-1.dll" \
+    "$thread_runtime/libwinpthread-1.dll" "$folder/"
+x86_64-w64-mingw32-strip "$folder"/*.dll "$folder"/*/*.dll "$folder/terravia.exe"
+# Text for Windows readers: CR LF line ends.
+windows_text() { sed 's/\r*$/\r/' "$1" >"$2"; }
+qt_source_dir=$(find "$cache/qt-source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+windows_text LICENSE "$folder/LICENSE.txt"
+windows_text packaging/windows/README.txt "$folder/README.txt"
+windows_text "$qt_source_dir/LICENSES/LGPL-3.0-only.txt" "$folder/licences/Qt-LGPL-3.txt"
+windows_text "$qt_source_dir/debian/copyright" "$folder/licences/Qt-copyright.txt"
+windows_text /usr/share/doc/gcc-mingw-w64-base/copyright "$folder/licences/GCC-runtime.txt"
+windows_text /usr/share/doc/mingw-w64-common/copyright "$folder/licences/MinGW-w64.txt"
+(cd "$out" && rm -f "$name.zip" && zip -qr9 "$name.zip" "$name")
+
+# The uninstaller removes what the installer put there, and nothing else.
+(cd "$folder" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|    Delete "$INSTDIR\\&"|'
+    find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|    RMDir "$INSTDIR\\&"|') \
+    >"$out/installed-files.nsh"
+makensis -V2 -DFOLDER="$folder" -DFILES="$out/installed-files.nsh" \
+    -DOUTFILE="$out/terravia-1.0-setup.exe" packaging/windows/terravia.nsi >/dev/null
+
+# The sources: Terravia's own as committed, with this script, and Qt's as Debian ships it.
+sources="$out/$name-source"
+rm -rf "$sources" && mkdir -p "$sources/qt6-base"
+git archive --format=tar --prefix=terravia-1.0/ HEAD | tar -x -C "$sources"
+cp "$cache/qt-source"/qt6-base_* "$sources/qt6-base/"
+tar -C "$out" -cJf "$out/$name-source.tar.xz" "$name-source"
+rm -rf "$sources"
+ls -l "$out/$name.zip" "$out/terravia-1.0-setup.exe" "$out/$name-source.tar.xz"

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The save-location dialog opened on a directory of many entries: how long it takes to show
+// them, and the longest time the window did not answer (the longest gap between the ticks of
+// a 10 ms timer, from the moment the dialog is asked for until a while after it has shown
+// them).
+//   terravia_dialog_benchmark DIRECTORY COUNT files|directories
+
+#include "app/Dialog.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QListView>
+#include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+using namespace terravia;
+
+namespace {
+
+// After the entries show: long enough for the refreshes that follow them.
+constexpr qint64 WatchAfterShownMs = 5000;
+constexpr qint64 GiveUpMs = 900000;
+
+int Listed(const Dialog& dialog, bool files) {
+    if (files)
+        return dialog.findChild<QListView*>(QStringLiteral("File1"))->model()->rowCount();
+    const auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("Dir1"));
+    return tree->model()->rowCount(tree->currentIndex());
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s DIRECTORY COUNT files|directories\n", argv[0]);
+        return 2;
+    }
+    const QString directory = QString::fromLocal8Bit(argv[1]);
+    const int count = QByteArray(argv[2]).toInt();
+    const bool files = qstrcmp(argv[3], "files") == 0;
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastTick = 0;
+    qint64 longestPause = 0;
+    qint64 shown = -1;
+    std::unique_ptr<Dialog> dialog;
+    QTimer tick;
+    tick.setInterval(10);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        longestPause = std::max(longestPause, now - lastTick);
+        lastTick = now;
+        if (shown < 0 && dialog != nullptr && Listed(*dialog, files) >= count)
+            shown = now;
+        if ((shown >= 0 && now - shown > WatchAfterShownMs) || now > GiveUpMs)
+            app.quit();
+    });
+    tick.start();
+    QTimer::singleShot(0, [&] {
+        dialog = std::make_unique<Dialog>(nullptr, directory);
+        dialog->show();
+    });
+    app.exec();
+    std::printf("%d %s: shown after %lld ms, longest pause %lld ms\n", count, argv[3],
+                static_cast<long long>(shown), static_cast<long long>(longestPause));
+    return shown >= 0 ? 0 : 1;
+}

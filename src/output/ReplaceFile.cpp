@@ -10,6 +10,8 @@
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
+// <windows.h> names its ReplaceFileW ReplaceFile, as ours is named.
+#undef ReplaceFile
 #else
 #include <cerrno>
 #include <climits>

@@ -18,6 +18,8 @@
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
+// <windows.h> names its ReplaceFileW ReplaceFile, as ours is named.
+#undef ReplaceFile
 // What Windows says where Linux gives the errno.
 #define SYSTEM_ERROR(posix, windows) int(windows)
 #else

@@ -78,8 +78,9 @@ thread_runtime=/usr/x86_64-w64-mingw32/lib
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 export WINEPREFIX="$out/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$gcc_runtime");$(windows_path "$thread_runtime")"
-# Qt's messages go to the debugger's channel on Windows, unless asked for on standard error.
-export QT_FORCE_STDERR_LOGGING=1 QT_QPA_FONTDIR="$(windows_path /usr/share/fonts/truetype/dejavu)"
+# Qt's messages go to the debugger's channel on Windows, unless asked for on standard error;
+# Wine hands a program WINEQT_* as QT_*, and the offscreen platform reads fonts from a folder.
+export QT_FORCE_STDERR_LOGGING=1 WINEQT_QPA_FONTDIR="$(windows_path /usr/share/fonts/truetype/dejavu)"
 wine wineboot --init >/dev/null 2>&1
 echo "== Terravia for Windows"
 cmake -S "$root" -B "$out/terravia" -G Ninja -Wno-dev \

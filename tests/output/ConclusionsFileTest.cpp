@@ -264,6 +264,9 @@ void ConclusionsFileTest::failedWrite() {
 #if defined(Q_OS_UNIX)
     if (qstrcmp(QTest::currentDataTag(), "read-only directory") == 0 && geteuid() == 0)
         QSKIP("running as root, which writes to a read-only directory anyway");
+#else
+    if (qstrcmp(QTest::currentDataTag(), "name too long") == 0)
+        QSKIP("Windows versions and Wine each name an over-long name in their own words");
 #endif
     QStringList entries = Entries(dir.path());
     const QByteArray keptBytes = Read(dir.filePath(kept));

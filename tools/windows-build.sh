@@ -7,8 +7,12 @@
 #   2. Terravia and its tests, which ctest runs under Wine (offscreen);
 #   3. build-windows/terravia-1.0-win64.zip, a portable folder, and
 #      build-windows/terravia-1.0-setup.exe, an installer, with the sources they are built
-#      from in build-windows/terravia-1.0-win64-source.tar.xz.
-# TERRAVIA_WINDOWS_STEPS=qt stops after the first step.
+#      from in build-windows/terravia-1.0-win64-source.tar.xz;
+#   4. checks of what a Windows user gets, under Wine on Xvfb: a whole run of the portable
+#      program from the keyboard saves the golden bytes on drive c; the installer installs
+#      silently, with its Start-menu entry, the installed program shows its window, and the
+#      uninstaller removes every file it installed.
+# TERRAVIA_WINDOWS_STEPS=qt stops after the first step, =tests after the second.
 set -e
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -130,3 +134,39 @@ cp "$cache/qt-source"/qt6-base_* "$sources/qt6-base/"
 tar -C "$out" -cJf "$out/$name-source.tar.xz" "$name-source"
 rm -rf "$sources"
 ls -l "$out/$name.zip" "$out/terravia-1.0-setup.exe" "$out/$name-source.tar.xz"
+
+# 4. What a Windows user gets, under Wine on Xvfb.
+# shellcheck disable=SC2086
+need_packages xvfb xdotool python3-pyatspi
+echo "== Under Wine: the portable program, the installer and the uninstaller"
+rm -f "$WINEPREFIX/drive_c/keyboard-run.txt"
+/usr/bin/python3 tests/app/KeyboardSaveTest.py "$folder/terravia.exe" \
+    tests/ranking/golden/green-group12.txt
+installed="$WINEPREFIX/drive_c/Program Files/Terravia"
+start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Terravia.lnk"
+wine "$out/terravia-1.0-setup.exe" /S
+# The installer and the uninstaller return at once and go on in the background.
+wineserver -w
+(cd "$folder" && find . -type f | sort) >"$out/portable.list"
+(cd "$installed" && find . -type f ! -name uninstall.exe | sort) >"$out/installed.list"
+cmp -s "$out/portable.list" "$out/installed.list" || {
+    echo "the installed folder differs from the portable one" >&2
+    exit 1
+}
+[ -f "$start_menu" ] || { echo "no Start-menu entry" >&2; exit 1; }
+/usr/bin/python3 - "$installed/terravia.exe" <<'PYTHON'
+import sys
+sys.path.insert(0, "tests/app")
+from realprogram import MAIN, WineDesktop, run_test
+def shows(program):
+    with WineDesktop(program) as desktop:
+        desktop.window(MAIN)
+run_test(shows, sys.argv[1], passed="the installed program shows its main window")
+PYTHON
+wine "$installed/uninstall.exe" /S
+wineserver -w
+if [ -e "$installed" ] || [ -e "$start_menu" ]; then
+    echo "the uninstaller left $(find "$installed" "$start_menu" 2>/dev/null)" >&2
+    exit 1
+fi
+echo "windows: built, tested under Wine, packaged, installed and uninstalled"

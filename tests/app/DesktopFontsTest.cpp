@@ -81,7 +81,7 @@ void DesktopFontsTest::desktopFont() {
     QApplication::setFont(desktop);
     Form1 form;
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QTest::qWaitForWindowExposed(&form, LoadedDeadlineMs));
 
     for (std::size_t i = 0; i < std::size(Buttons); ++i) {
         const auto* button = form.findChild<QPushButton*>(QLatin1StringView(Buttons[i]));

@@ -155,7 +155,7 @@ void DialogTest::opensOnTheStartDirectory() {
 void DialogTest::fileClickFillsTheName() {
     Dialog dialog(nullptr, dir_.path());
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* files = Control<QListView>(dialog, "File1");
     QTRY_VERIFY(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid());
 
@@ -167,7 +167,7 @@ void DialogTest::fileClickFillsTheName() {
 void DialogTest::returnInTheFileListOnlyPicks() {
     Dialog dialog(nullptr, dir_.path());
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* files = Control<QListView>(dialog, "File1");
     files->setFocus();
     QTRY_VERIFY(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid());
@@ -188,7 +188,7 @@ void DialogTest::fileListFollowsItsDirectory() {
     Touch(start + u"/d.txt"_s);
     Dialog dialog(nullptr, start);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* files = Control<QListView>(dialog, "File1");
     QTRY_VERIFY(Row(files, files->rootIndex(), u"d.txt"_s).isValid());
     files->setCurrentIndex(Row(files, files->rootIndex(), u"d.txt"_s));
@@ -218,7 +218,7 @@ void DialogTest::currentDirectoryAndItsSubdirectoriesInView() {
         QDir(dir_.path()).mkpath(QLatin1StringView(name));
     Dialog dialog(nullptr, dir_.path());
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* tree = Control<QTreeView>(dialog, "Dir1");
     const QPersistentModelIndex current = tree->currentIndex();
     QTRY_COMPARE(tree->model()->rowCount(current), 4);
@@ -240,7 +240,7 @@ void DialogTest::directoryChangeKeepsTheName() {
     QFETCH(QString, how);
     Dialog dialog(nullptr, dir_.path());
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* tree = Control<QTreeView>(dialog, "Dir1");
     auto* files = Control<QListView>(dialog, "File1");
     QTRY_VERIFY(Row(files, files->rootIndex(), QStringLiteral("a.txt")).isValid());

@@ -32,7 +32,7 @@ QWidget* KeyTarget() {
         return nullptr;
     if (!window->isActiveWindow()) {
         window->activateWindow();
-        (void)QTest::qWaitForWindowActive(window);
+        (void)QTest::qWaitForWindowActive(window, LoadedDeadlineMs);
     }
     return window->focusWidget() != nullptr ? window->focusWidget() : window;
 }
@@ -73,7 +73,7 @@ void KeyboardRunTest::expect(const QString& title, std::function<void()> keys) {
                 QStringLiteral("expected \"%1\", came \"%2\"").arg(title, window->windowTitle()));
         keys();
         // A mnemonic key clicks its button with a short animation.
-        (void)QTest::qWaitFor([window] { return !window->isVisible(); });
+        (void)QTest::qWaitFor([window] { return !window->isVisible(); }, LoadedDeadlineMs);
     });
 }
 
@@ -128,7 +128,7 @@ void KeyboardRunTest::wholeRunWithTheKeyboardAlone() {
         const auto* names = qobject_cast<const QAbstractProxyModel*>(tree->model());
         const auto* model = static_cast<const QFileSystemModel*>(names->sourceModel());
         // The tree fills in the background: the subdirectory must be there to be typed to.
-        if (!QTest::qWaitFor([&] { return model->index(reports).isValid(); }))
+        if (!QTest::qWaitFor([&] { return model->index(reports).isValid(); }, LoadedDeadlineMs))
             return driver_.fail(QStringLiteral("the directory tree never listed reports"));
         Key(Qt::Key_Tab); // Drive1
         Key(Qt::Key_Tab); // Dir1
@@ -145,7 +145,7 @@ void KeyboardRunTest::wholeRunWithTheKeyboardAlone() {
     Form1 form;
     form.show();
     QApplication::setActiveWindow(&form);
-    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QVERIFY(QTest::qWaitForWindowActive(&form, LoadedDeadlineMs));
     // Tab order from the first control: Ready, the mode list, "COC or Land Use?", and so on.
     form.findChild<QWidget*>(QStringLiteral("Command1"))->setFocus();
     Key(Qt::Key_Space); // Ready: the screening runs inside this key press, and ends on Combo1

@@ -6,17 +6,19 @@
 
 Runs the program under Xvfb with a private accessibility bus, answers a green run for
 "Others e.g. Asbestos" with keys, saves it in the home directory and compares the file with
-the golden one. The Debian package's autopkgtest points it at the installed /usr/bin/terravia.
+the golden one. The Debian package's autopkgtest points it at the installed /usr/bin/terravia;
+tools/windows-build.sh points it at the Windows program (an .exe), which runs under Wine and
+saves on Wine's drive c.
 """
 
 import os
 
-from realprogram import (DIALOG, MAIN, Desktop, Failure, Text, answer_green_run,
+from realprogram import (DIALOG, MAIN, Failure, Text, answer_green_run, desktop_for,
                          run_with_golden, to_coc_stage)
 
 
 def run(program, golden):
-    with Desktop(program) as desktop:
+    with desktop_for(program) as desktop:
         desktop.window(MAIN)
         to_coc_stage(desktop, "Others e.g. Asbestos")
         desktop.keys_to(MAIN, "Tab", "space")  # Select COC

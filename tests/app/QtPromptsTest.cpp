@@ -51,7 +51,7 @@ void QtPromptsTest::realQuestionBox() {
         driver.then([key](QWidget* window) {
             QTest::keyClick(window, Qt::Key(key));
             // A mnemonic key clicks its button with a short animation.
-            (void)QTest::qWaitFor([window] { return !window->isVisible(); });
+            (void)QTest::qWaitFor([window] { return !window->isVisible(); }, LoadedDeadlineMs);
         });
         QCOMPARE(prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("Q")),
                  expected);

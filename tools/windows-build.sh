@@ -28,16 +28,19 @@ mkdir -p "$cache"
 
 # Debian's source lists, kept apart from the machine's own: they are read from the binary
 # lists the machine already uses, so the source is the one its Qt packages were built from.
-apt_private() {
-    apt-get -o Dir::Etc::SourceList="$cache/apt/sources.list" -o Dir::Etc::SourceParts=- \
+apt_private() { # apt-get or apt-cache, then its arguments
+    command=$1
+    shift
+    "$command" -o Dir::Etc::SourceList="$cache/apt/sources.list" -o Dir::Etc::SourceParts=- \
         -o Dir::State::Lists="$cache/apt/lists" -o Dir::Cache="$cache/apt/cache" \
         -o Debug::NoLocking=1 "$@"
 }
 mkdir -p "$cache/apt/lists/partial" "$cache/apt/cache/archives/partial"
 apt-get indextargets --format '$(REPO_URI) $(RELEASE) $(COMPONENT)' 'Identifier: Packages' |
     sort -u | sed 's/^/deb-src /' >"$cache/apt/sources.list"
-apt_private -qq update
-qt_version=$(apt_private -qq showsrc qt6-base | sed -n 's/^Version: //p' | sort -V | tail -n 1)
+apt_private apt-get -qq update
+qt_version=$(apt_private apt-cache showsrc qt6-base | sed -n 's/^Version: //p' | sort -V | tail -n 1)
+[ -n "$qt_version" ] || { echo "Debian's qt6-base source is not listed" >&2; exit 1; }
 
 # Only what the program and its tests use: Core, Gui, Widgets and Test, the Windows and
 # offscreen platforms and the Windows styles. Debian's source leaves out the tablet library.
@@ -58,7 +61,7 @@ if [ ! -f "$qt/done" ]; then
     if [ "$(cat "$cache/qt-build.key" 2>/dev/null)" != "$qt_key" ]; then
         rm -rf "$cache/qt-source" "$cache/qt-build"
         mkdir -p "$cache/qt-source"
-        (cd "$cache/qt-source" && apt_private -qq source "qt6-base=$qt_version")
+        (cd "$cache/qt-source" && apt_private apt-get -qq source "qt6-base=$qt_version")
         echo "$qt_key" >"$cache/qt-build.key"
     fi
     source_dir=$(find "$cache/qt-source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')

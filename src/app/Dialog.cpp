@@ -260,9 +260,7 @@ void Dialog::Dir1Change(const QModelIndex& current) {
     AnnounceDestination();
 }
 
-// A file made or removed while the dialog is open is listed as it is, and the entry the user
-// stands on stays current. An unchanged list is left alone, so that a screen reader does not
-// hear it refilled.
+// Reads the listed directory again, away from the window.
 void Dialog::RelistFiles() {
     const int asked = ++listingsAsked_;
     listing_.start([this, asked, directory = directory_] {
@@ -277,6 +275,9 @@ void Dialog::RelistFiles() {
     });
 }
 
+// A file made or removed while the dialog is open is listed as it is, and the entry the user
+// stands on stays current. An unchanged list is left alone, so that a screen reader does not
+// hear it refilled.
 void Dialog::ShowFiles(const QStringList& names) {
     if (names == fileNames_->stringList())
         return;

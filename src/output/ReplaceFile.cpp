@@ -417,7 +417,9 @@ void DropBackup(const Target& target) {
 
 #endif
 
-std::optional<QString> Replace(const QString& path, const QByteArray& bytes) {
+} // namespace
+
+std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes) {
     Target target;
     Temporary temporary;
     std::optional<Error> error = Locate(path, target);
@@ -443,12 +445,6 @@ std::optional<QString> Replace(const QString& path, const QByteArray& bytes) {
     }
     DropBackup(target);
     return std::nullopt;
-}
-
-} // namespace
-
-std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes) {
-    return Replace(path, bytes);
 }
 
 } // namespace terravia

@@ -30,7 +30,7 @@ namespace {
 constexpr int NameAttempts = 100;
 
 // The system calls of a save, one set for each system; the order of the save that uses them
-// is written once, in Replace() below.
+// is written once, in ReplaceFile() below.
 #if defined(Q_OS_WIN)
 
 using Error = DWORD;
@@ -74,14 +74,15 @@ QString Sibling(const Target& target, const char* kind, int attempt) {
     return attempt == 0 ? name : name + u'-' + QString::number(attempt);
 }
 
-// A link at the path is followed to the file it names, however many links that takes.
+// A link at the path is followed to the file it names, however many links that takes. Every
+// existing file is asked for its final path, as Wine shows a Unix link as the file it names.
 std::optional<Error> Locate(const QString& path, Target& target) {
     target.path = QFileInfo(path).absoluteFilePath();
-    const DWORD attributes = GetFileAttributesW(Native(target.path).c_str());
+    DWORD attributes = GetFileAttributesW(Native(target.path).c_str());
     target.exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (!target.exists && GetLastError() != ERROR_FILE_NOT_FOUND)
         return Failed();
-    if (target.exists && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    if (target.exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         HANDLE file = CreateFileW(Native(target.path).c_str(), 0,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -94,6 +95,10 @@ std::optional<Error> Locate(const QString& path, Target& target) {
         if (length == 0 || length >= std::size(final))
             return Failed();
         target.path = QDir::fromNativeSeparators(QString::fromWCharArray(final, length));
+        // A link's own attributes are not its file's.
+        attributes = GetFileAttributesW(final);
+        if (attributes == INVALID_FILE_ATTRIBUTES)
+            return Failed();
     }
     target.directory = QFileInfo(target.path).path();
     // A read-only file is not replaced behind the user's back, and a folder is no file.

@@ -6,28 +6,93 @@
 
 Runs the program under Xvfb with a private accessibility bus, answers a green run for
 "Others e.g. Asbestos" with keys, saves it in the home directory and compares the file with
-the golden one. The Debian package's autopkgtest points it at the installed /usr/bin/terravia;
-tools/windows-build.sh points it at the Windows program (an .exe), which runs under Wine and
-saves on Wine's drive c.
+the golden one. The Debian package's autopkgtest points it at the installed /usr/bin/terravia.
+
+tools/windows-build.sh points it at the Windows program (an .exe), which runs under Wine. There
+the run picks a drive d: of its own from the drive list, tries a read-only file first, which
+must fail with Windows' reason and keep its bytes, and then saves through a link, whose target
+takes the golden bytes while the link stays.
 """
 
 import os
+import subprocess
 
-from realprogram import (DIALOG, MAIN, Failure, Text, answer_green_run, desktop_for,
-                         run_with_golden, to_coc_stage)
+from realprogram import (DIALOG, INFO, MAIN, Failure, Text, WineDesktop, answer_green_run,
+                         desktop_for, run_with_golden, to_coc_stage, wait_until)
+
+EARLIER = b"an earlier report\r\n"
+# What Ctrl+C copies from the refusal on Windows, in Wine's words for ERROR_ACCESS_DENIED
+# (Windows itself says "Access is denied."). A drive's root keeps its backslash before the name.
+REFUSAL = "\n".join([
+    "-" * 27, "Conclusions file not saved", "-" * 27,
+    "The conclusions could not be saved to D:\\\\locked.txt: Access denied.", "-" * 27,
+    "OK   ", "-" * 27, ""])
+
+
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
+def clipboard():
+    # The owner of the clipboard may not answer while it is busy: asked again, then.
+    try:
+        copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+                                timeout=5)
+    except subprocess.TimeoutExpired:
+        return ""
+    return copied.stdout.decode(errors="replace").replace("\r\n", "\n")
+
+
+def save_at_home(desktop):
+    desktop.answer(DIALOG, "shift+Tab", Text("keyboard-run"), "Return")
+    desktop.answer("Process complete", "Return")
+    return read(os.path.join(desktop.home, "keyboard-run.txt"))
+
+
+def save_on_drive_d(desktop, name):
+    # The dialog opens on c:\ with OK focused: the drive list is next, the name field before.
+    desktop.answer(DIALOG, "Tab", "d", "shift+Tab", "shift+Tab", Text(name), "Return")
+
+
+def drive_d(desktop):
+    """A drive of the test's own, with a read-only file and a link to another file."""
+    drive = desktop.add_drive("d")
+    os.makedirs(os.path.join(drive, "reports"))
+    for name in ("locked.txt", "reports/linked.txt"):
+        with open(os.path.join(drive, name), "wb") as file:
+            file.write(EARLIER)
+    os.symlink("reports/linked.txt", os.path.join(drive, "keyboard-run.txt"))
+    subprocess.run(["wine", "attrib", "+R", "d:\\locked.txt"], check=True)
+    return drive
+
+
+def save_under_wine(desktop, drive):
+    """The read-only file refused with Windows' reason, then the save through the link."""
+    save_on_drive_d(desktop, "locked")
+    desktop.keys_to("Conclusions file not saved", "ctrl+c")
+    wait_until("the refusal on the clipboard", lambda: (clipboard() == REFUSAL, repr(clipboard())))
+    desktop.answer("Conclusions file not saved", "Return")
+    desktop.answer(INFO, "y")  # another location
+    save_on_drive_d(desktop, "keyboard-run")
+    desktop.answer("Process complete", "Return")
+    if read(os.path.join(drive, "locked.txt")) != EARLIER:
+        raise Failure("the read-only file lost its earlier bytes")
+    if not os.path.islink(os.path.join(drive, "keyboard-run.txt")):
+        raise Failure("the link at the chosen name was replaced")
+    return read(os.path.join(drive, "reports/linked.txt"))
 
 
 def run(program, golden):
     with desktop_for(program) as desktop:
+        drive = drive_d(desktop) if isinstance(desktop, WineDesktop) else None
         desktop.window(MAIN)
         to_coc_stage(desktop, "Others e.g. Asbestos")
         desktop.keys_to(MAIN, "Tab", "space")  # Select COC
         answer_green_run(desktop)
-        desktop.answer(DIALOG, "shift+Tab", Text("keyboard-run"), "Return")
-        desktop.answer("Process complete", "Return")
-        with open(os.path.join(desktop.home, "keyboard-run.txt"), "rb") as written:
-            if written.read() != golden:
-                raise Failure("the saved file differs from the golden one")
+        saved = save_under_wine(desktop, drive) if drive else save_at_home(desktop)
+        if saved != golden:
+            raise Failure("the saved file differs from the golden one")
 
 
 if __name__ == "__main__":

@@ -186,6 +186,7 @@ class WineDesktop(Desktop):
     def __init__(self, program):
         super().__init__(program)
         self.home = os.path.join(os.environ["WINEPREFIX"], "drive_c")
+        self.drives = []
 
     def __enter__(self):
         os.environ["DISPLAY"] = ":" + self.start(
@@ -197,6 +198,21 @@ class WineDesktop(Desktop):
         self.processes.append(self.app)
         return self
 
+    def __exit__(self, *failure):
+        super().__exit__(*failure)
+        for drive in self.drives:
+            os.remove(drive)
+
+    def add_drive(self, letter):
+        """A drive of the test's own: a folder in its scratch space, which it returns."""
+        folder = os.path.join(self.scratch, f"drive_{letter}")
+        os.makedirs(folder)
+        self.drives.append(os.path.join(os.environ["WINEPREFIX"], "dosdevices", f"{letter}:"))
+        if os.path.lexists(self.drives[-1]):  # left by a test that was killed
+            os.remove(self.drives[-1])
+        os.symlink(folder, self.drives[-1])
+        return folder
+
     def window(self, title):
         def probe():
             ids = xdotool("search", "--onlyvisible", "--name", f"^{title}$")
@@ -205,7 +221,10 @@ class WineDesktop(Desktop):
 
     def keys_to(self, title, *keys):
         window = self.window(title)
-        xdotool("windowfocus", "--sync", window)
+        def focused():
+            xdotool("windowfocus", window)
+            return xdotool("getwindowfocus") == [window], "not focused"
+        wait_until(f"\"{title}\" focused", focused)
         for key in keys:
             xdotool("type", "--delay", "20", key) if isinstance(key, Text) else xdotool("key", key)
             # Nothing on the bus tells when the program has taken a key: a person's pace.

@@ -5,9 +5,11 @@
 # Then shows the mode choice, with its longest caption, and a message box in the desktop's
 # font, on two other desktops: scaled to 200 %, and with an 11 pt desktop font set through qt6ct.
 #   bash tools/screenshots.sh [PROGRAM]      (default: build/src/app/terravia)
-# Needs xvfb, openbox, xdotool, x11-utils, imagemagick and qt6ct.
+# Installs what it needs when missing, as the README's commands do.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/tools/deps.sh"
+need_packages xvfb openbox xdotool x11-utils imagemagick qt6ct
 program=$(realpath "${1:-$root/build/src/app/terravia}")
 docs=$root/docs
 tour=$(mktemp -d /var/tmp/terravia-tour.XXXXXX)
@@ -28,7 +30,7 @@ sleep 1
 app=$!
 
 wait_for() { # a window title
-    for _ in $(seq 100); do
+    for _ in $(seq 1200); do # two minutes, for a busy machine
         xdotool search --name "^$1\$" >/dev/null 2>&1 && { sleep 0.3; return 0; }
         sleep 0.1
     done

@@ -55,7 +55,15 @@ struct Target {
     QString directory;
     QString path;
     bool exists = false;
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
     std::wstring backup; // the earlier file's name while it is replaced
+
+    std::wstring sibling(const char* kind, int attempt) const {
+        const QString separator = directory.endsWith(u'/') ? QString() : QStringLiteral("/");
+        QString name = directory + separator + QStringLiteral(".terravia-") +
+                       QLatin1StringView(kind) + u'-' + QString::number(GetCurrentProcessId());
+        return Native(attempt == 0 ? name : name + u'-' + QString::number(attempt));
+    }
 };
 
 struct Temporary {
@@ -67,22 +75,15 @@ std::optional<Error> Failed() {
     return GetLastError();
 }
 
-QString Sibling(const Target& target, const char* kind, int attempt) {
-    const QString separator = target.directory.endsWith(u'/') ? QString() : QStringLiteral("/");
-    QString name = target.directory + separator + QStringLiteral(".terravia-") +
-                   QLatin1StringView(kind) + u'-' + QString::number(GetCurrentProcessId());
-    return attempt == 0 ? name : name + u'-' + QString::number(attempt);
-}
-
 // A link at the path is followed to the file it names, however many links that takes. Every
 // existing file is asked for its final path, as Wine shows a Unix link as the file it names.
 std::optional<Error> Locate(const QString& path, Target& target) {
     target.path = QFileInfo(path).absoluteFilePath();
-    DWORD attributes = GetFileAttributesW(Native(target.path).c_str());
-    target.exists = attributes != INVALID_FILE_ATTRIBUTES;
+    target.attributes = GetFileAttributesW(Native(target.path).c_str());
+    target.exists = target.attributes != INVALID_FILE_ATTRIBUTES;
     if (!target.exists && GetLastError() != ERROR_FILE_NOT_FOUND)
         return Failed();
-    if (target.exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    if (target.exists && (target.attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         HANDLE file = CreateFileW(Native(target.path).c_str(), 0,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -96,25 +97,25 @@ std::optional<Error> Locate(const QString& path, Target& target) {
             return Failed();
         target.path = QDir::fromNativeSeparators(QString::fromWCharArray(final, length));
         // A link's own attributes are not its file's.
-        attributes = GetFileAttributesW(final);
-        if (attributes == INVALID_FILE_ATTRIBUTES)
+        target.attributes = GetFileAttributesW(final);
+        if (target.attributes == INVALID_FILE_ATTRIBUTES)
             return Failed();
     }
     target.directory = QFileInfo(target.path).path();
-    // A read-only file is not replaced behind the user's back, and a folder is no file.
-    if (target.exists && (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0)
-        return Error(ERROR_ACCESS_DENIED);
     return std::nullopt;
 }
 
-// Locate() has made every check that Windows leaves to the program.
-std::optional<Error> MayReplace(const Target&) {
+// A read-only file is not replaced behind the user's back, and a folder is no file.
+std::optional<Error> MayReplace(const Target& target) {
+    const DWORD refused = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY;
+    if (target.exists && (target.attributes & refused) != 0)
+        return Error(ERROR_ACCESS_DENIED);
     return std::nullopt;
 }
 
 std::optional<Error> CreateTemporary(const Target& target, Temporary& temporary) {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        temporary.name = Native(Sibling(target, "new", attempt));
+        temporary.name = target.sibling("new", attempt);
         temporary.handle = CreateFileW(temporary.name.c_str(), GENERIC_WRITE, 0, nullptr,
                                        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (temporary.handle != INVALID_HANDLE_VALUE)
@@ -153,7 +154,7 @@ void Discard(Temporary& temporary) {
 // ReplaceFileW makes the backup itself: only a free name is chosen here.
 std::optional<Error> KeepEarlier(Target& target) {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
-        target.backup = Native(Sibling(target, "earlier", attempt));
+        target.backup = target.sibling("earlier", attempt);
         if (GetFileAttributesW(target.backup.c_str()) == INVALID_FILE_ATTRIBUTES)
             return std::nullopt;
     }

@@ -88,23 +88,30 @@ class Desktop:
             raise Failure(f"{command[0]} did not start")
         return line
 
-    def __enter__(self):
+    def start_display(self):
         # Without -noreset the server resets whenever its last client leaves, refusing
         # connections for that moment.
         os.environ["DISPLAY"] = ":" + self.start(
             ["Xvfb", "-displayfd", "FD", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
              "-noreset"], True)
+
+    def start_program(self, command, env=None):
+        """Starts the program with its output in a log of its own."""
+        self.log = os.path.join(self.scratch, "terravia.log")
+        with open(self.log, "w") as log:
+            self.app = subprocess.Popen(command, env=env, stdout=log, stderr=log)
+        self.processes.append(self.app)
+
+    def __enter__(self):
+        self.start_display()
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.start(
             ["dbus-daemon", "--session", "--nofork", "--nopidfile", "--print-address=FD"], True)
         self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
         if self.orca_log:
             self.start(["orca", "--replace", "--debug-file", self.orca_log])
             wait_until("Orca on the bus", lambda: (self.application("orca"), "not yet"))
-        env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
-        self.log = os.path.join(self.scratch, "terravia.log")
-        with open(self.log, "w") as log:
-            self.app = subprocess.Popen([self.program], env=env, stdout=log, stderr=log)
-        self.processes.append(self.app)
+        self.start_program([self.program], dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                                                QT_QPA_PLATFORM="xcb"))
         return self
 
     def __exit__(self, *failure):
@@ -189,13 +196,8 @@ class WineDesktop(Desktop):
         self.drives = []
 
     def __enter__(self):
-        os.environ["DISPLAY"] = ":" + self.start(
-            ["Xvfb", "-displayfd", "FD", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-             "-noreset"], True)
-        self.log = os.path.join(self.scratch, "terravia.log")
-        with open(self.log, "w") as log:
-            self.app = subprocess.Popen(["wine", self.program], stdout=log, stderr=log)
-        self.processes.append(self.app)
+        self.start_display()
+        self.start_program(["wine", self.program])
         return self
 
     def __exit__(self, *failure):

@@ -59,7 +59,7 @@ void WriteFile(benchmark::State& state) {
         AppendConclusion(wizard, QStringLiteral("Permissibility and certainty -  9"));
     const QString path = scratch->filePath(QStringLiteral("lines.txt"));
     for (auto _ : state) {
-        if (ReplaceFile(path, ConclusionsBytes(session)))
+        if (ReplaceWholeFile(path, ConclusionsBytes(session)))
             state.SkipWithError("the file could not be written");
     }
 }

@@ -53,7 +53,8 @@ QByteArray ConclusionsBytes(const Session& session) {
 void WriteConclusionsFile(Conversation& wizard) {
     for (;;) {
         const QString path = WithTxtExtension(ChooseLocation(wizard));
-        const std::optional<QString> failure = ReplaceFile(path, ConclusionsBytes(wizard.session));
+        const std::optional<QString> failure =
+            ReplaceWholeFile(path, ConclusionsBytes(wizard.session));
         if (!failure.has_value() || !ChooseAnother(wizard, path, *failure))
             return;
     }

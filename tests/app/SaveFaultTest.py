@@ -18,6 +18,7 @@ import errno
 import locale
 import os
 import shutil
+import stat
 import subprocess
 import sys
 import time
@@ -27,6 +28,8 @@ from realprogram import (DEADLINE, DIALOG, INFO, MAIN, Desktop, Failure, Text, a
 
 EARLIER = b"Earlier report, kept as it was\n"  # 31 bytes
 NOT_SAVED = "Conclusions file not saved"
+NOT_ORDINARY = "The name is not that of an ordinary file."
+NOBODY = 65534
 FULL_SIZE = 64 * 1024  # smaller than a land-use run's conclusions with no COC group
 
 
@@ -145,6 +148,30 @@ def injected_failures(saves):
         saves.expect_failure(case, report, os.strerror(error), report, before)
 
 
+# (case, the name typed, what stands there and must stay so)
+SPECIAL = (("a FIFO", "pipe", stat.S_ISFIFO), ("a link to a FIFO", "to-pipe", stat.S_ISFIFO),
+           ("a device node", "device", stat.S_ISCHR),
+           ("a link to a device node", "to-device", stat.S_ISCHR))
+
+
+def special_files(saves):
+    """A name that stands for anything but an ordinary file is refused, and nothing there is
+    opened, which for a FIFO would never return."""
+    home = saves.home
+    os.mkfifo(os.path.join(home, "pipe.txt"))
+    os.mknod(os.path.join(home, "device.txt"), 0o600 | stat.S_IFCHR, os.makedev(1, 3))
+    for special in ("pipe", "device"):
+        os.symlink(f"{special}.txt", os.path.join(home, f"to-{special}.txt"))
+    report = os.path.join(home, "report.txt")
+    for case, name, kind in SPECIAL:
+        before = state(report)
+        saves.save("shift+Tab", Text(name))
+        path = os.path.join(home, name + ".txt")
+        saves.expect_failure(case, path, NOT_ORDINARY, report, before)
+        if not kind(os.stat(path).st_mode):
+            raise Failure(f"{case}: it is no longer what it was")
+
+
 def removed_directory(saves):
     """The directory chosen in the tree is removed by another program before OK: the save
     goes there, and fails, and never to the neighbour that the tree then makes current."""
@@ -184,14 +211,16 @@ def no_modes_no_directory_sync(saves):
 
 def traced_save(saves, golden):
     """A save that succeeds, traced: the file's sync, the link of the earlier file, the rename
-    and the directory's sync, in that order, all before the last message. The report, kept
-    from others, is never readable by them: the new file is made for its owner alone."""
+    and the directory's sync, in that order, all before the last message. Another user's
+    report, kept from others, stays theirs, and is never readable by others: the new file is
+    made for its owner alone."""
     home = saves.home
     trace = os.path.join(os.path.dirname(home), "save.trace")
     second = os.path.join(home, "second.txt")
     with open(second, "wb") as earlier:
         earlier.write(EARLIER)
     os.chmod(second, 0o600)
+    os.chown(second, NOBODY, NOBODY)
     tracer = Tracer(saves.pid, ["-ttt", "-e", "trace=" + ",".join(
         ("openat", "fdatasync", "fsync", "link", "linkat", "rename", "renameat", "renameat2",
          "unlink", "unlinkat"))], trace)
@@ -211,8 +240,11 @@ def traced_save(saves, golden):
         raise Failure(f"the save's calls came as {calls}, expected {ORDER}")
     if calls[3][1] >= seen:
         raise Failure("the directory was synced after the last message was shown")
-    if read(second) != golden or os.stat(second).st_mode & 0o777 != 0o600:
-        raise Failure("the second location does not hold the whole conclusions at its mode")
+    kept = os.stat(second)
+    if read(second) != golden or (kept.st_mode & 0o777, kept.st_uid, kept.st_gid) != (
+            0o600, NOBODY, NOBODY):
+        raise Failure("the second location does not hold the whole conclusions at its mode, "
+                      "with its owner and group")
     print("ok: the file synced, the earlier one linked, renamed, the directory synced, "
           "then the last message; every conclusion in the file")
 
@@ -255,6 +287,7 @@ def run(program, golden):
         answer_green_run(desktop)
         removed_directory(saves)
         injected_failures(saves)
+        special_files(saves)
         traced_save(saves, golden * 2)
         desktop.keys_to(MAIN, "space")
         answer_green_run(desktop)

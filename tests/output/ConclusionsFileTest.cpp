@@ -18,8 +18,6 @@
 
 #if defined(Q_OS_WIN)
 #include <windows.h>
-// <windows.h> names its ReplaceFileW ReplaceFile, as ours is named.
-#undef ReplaceFile
 // What Windows says where Linux gives the errno.
 #define SYSTEM_ERROR(posix, windows) int(windows)
 #else
@@ -157,7 +155,7 @@ void ConclusionsFileTest::replacedFileKeepsItsLinkAndMode() {
     QVERIFY(QFile::setPermissions(target, mode));
     QVERIFY(QFile::link(target, link));
 
-    QCOMPARE(ReplaceFile(link, ThreeLines), std::nullopt);
+    QCOMPARE(ReplaceWholeFile(link, ThreeLines), std::nullopt);
 
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(Read(target), ThreeLines);
@@ -180,8 +178,8 @@ void ConclusionsFileTest::linksFollowedAsTheKernelFollowsThem() {
     QVERIFY(QFile::link(u"hop.txt"_s, dir.filePath(u"chain.txt"_s)));
     QVERIFY(QFile::link(u"a/target.txt"_s, dir.filePath(u"hop.txt"_s)));
 
-    QCOMPARE(ReplaceFile(dir.filePath(u"d/up.txt"_s), ThreeLines), std::nullopt);
-    QCOMPARE(ReplaceFile(dir.filePath(u"chain.txt"_s), "chained"), std::nullopt);
+    QCOMPARE(ReplaceWholeFile(dir.filePath(u"d/up.txt"_s), ThreeLines), std::nullopt);
+    QCOMPARE(ReplaceWholeFile(dir.filePath(u"chain.txt"_s), "chained"), std::nullopt);
 
     QCOMPARE(Read(dir.filePath(u"a/up.txt"_s)), ThreeLines);
     QCOMPARE(Read(dir.filePath(u"a/target.txt"_s)), QByteArray("chained"));
@@ -208,7 +206,7 @@ void ConclusionsFileTest::stickyDirectoryRefusedBeforeAnyFileOfOurs() {
     const pid_t child = fork();
     if (child == 0) {
         const bool dropped = setgid(65534) == 0 && setuid(65534) == 0;
-        _exit(dropped && ReplaceFile(theirs, ThreeLines) == Reason(EPERM) ? 0 : 1);
+        _exit(dropped && ReplaceWholeFile(theirs, ThreeLines) == Reason(EPERM) ? 0 : 1);
     }
     int status = -1;
     QCOMPARE(waitpid(child, &status, 0), child);

@@ -11,8 +11,9 @@
 #   4. checks of what a Windows user gets, under Wine on Xvfb: a whole run of the portable
 #      program from the keyboard is refused a read-only file, with Windows' reason, and saves
 #      the golden bytes through a link on a drive of its own; the installer installs
-#      silently, with its Start-menu entry, the installed program shows its window, and the
-#      uninstaller removes every file it installed.
+#      silently into a folder of the user's choice, with its Start-menu entry, an update goes
+#      into the same folder, the installed program shows its window, and the uninstaller
+#      removes every file it installed.
 # TERRAVIA_WINDOWS_STEPS=qt stops after the first step, =tests after the second.
 set -e
 cd "$(dirname "$0")/.."
@@ -155,11 +156,28 @@ as_user wine wineboot --init >/dev/null 2>&1
 as_user wineserver -w
 as_user /usr/bin/python3 tests/app/KeyboardSaveTest.py "$folder/terravia.exe" \
     tests/ranking/golden/green-group12.txt
-installed="$WINEPREFIX/drive_c/Program Files/Terravia"
+# A first install into a folder of the user's choice, then an update with no folder named: it
+# goes where Terravia already is. NSIS reads /D= unquoted and last, so a name with blanks is
+# passed as separate words, which Wine joins with blanks.
+default="$WINEPREFIX/drive_c/Program Files/Terravia"
+installed="$WINEPREFIX/drive_c/Program Files/Terravia Zoë"
 start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Terravia.lnk"
-as_user wine "$out/terravia-1.0-setup.exe" /S
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Terravia'
+install_location() {
+    as_user wine reg query "$uninstall_key" /v InstallLocation /reg:64 2>/dev/null |
+        sed -n 's/^ *InstallLocation *REG_SZ *//p' | tr -d '\r'
+}
+export LC_ALL=C.UTF-8
 # The installer and the uninstaller return at once and go on in the background.
+as_user wine "$out/terravia-1.0-setup.exe" /S /D=C:\\Program Files\\Terravia Zoë
 as_user wineserver -w
+as_user wine "$out/terravia-1.0-setup.exe" /S
+as_user wineserver -w
+[ ! -e "$default" ] || { echo "the update installed a second copy in $default" >&2; exit 1; }
+[ "$(install_location)" = 'C:\Program Files\Terravia Zoë' ] || {
+    echo "the Uninstall key names $(install_location)" >&2
+    exit 1
+}
 (cd "$folder" && find . -type f | sort) >"$out/portable.list"
 (cd "$installed" && find . -type f ! -name uninstall.exe | sort) >"$out/installed.list"
 cmp -s "$out/portable.list" "$out/installed.list" || {
@@ -178,8 +196,8 @@ run_test(shows, sys.argv[1], passed="the installed program shows its main window
 PYTHON
 as_user wine "$installed/uninstall.exe" /S
 as_user wineserver -w
-if [ -e "$installed" ] || [ -e "$start_menu" ]; then
-    echo "the uninstaller left $(find "$installed" "$start_menu" 2>/dev/null)" >&2
+if [ -e "$installed" ] || [ -e "$start_menu" ] || [ -n "$(install_location)" ]; then
+    echo "the uninstaller left $(find "$installed" "$start_menu" 2>/dev/null) $(install_location)" >&2
     exit 1
 fi
 echo "windows: built, tested under Wine, packaged, installed and uninstalled"

@@ -3,19 +3,20 @@
 ; uninstaller listed in "Apps & features" that removes exactly the files it installed.
 ;   makensis -DFOLDER=DIR -DFILES=NSH -DOUTFILE=EXE terravia.nsi
 ; FOLDER is the portable folder; FILES lists its files and folders for the uninstaller.
+; An update installs where Terravia already is, unless /D= names another folder.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
 !include "x64.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Terravia"
 
 Name "Terravia 1.0"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\Terravia"
 !define MUI_ICON "terravia.ico"
 !define MUI_UNICON "terravia.ico"
 
@@ -26,8 +27,17 @@ InstallDir "$PROGRAMFILES64\Terravia"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; No InstallDir: $INSTDIR is empty here unless /D= gave it, which always wins. Otherwise the
+; folder of an earlier install, read from its Uninstall key, so that one copy and one entry in
+; "Apps & features" remain; and Program Files for a first install.
 Function .onInit
     SetRegView 64
+    ${If} $INSTDIR == ""
+        ReadRegStr $INSTDIR HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    ${EndIf}
+    ${If} $INSTDIR == ""
+        StrCpy $INSTDIR "$PROGRAMFILES64\Terravia"
+    ${EndIf}
 FunctionEnd
 
 Function un.onInit

@@ -10,8 +10,9 @@ the golden one. The Debian package's autopkgtest points it at the installed /usr
 
 tools/windows-build.sh points it at the Windows program (an .exe), which runs under Wine. There
 the run picks a drive d: of its own from the drive list, tries a read-only file first, which
-must fail with Windows' reason and keep its bytes, and then saves through a link, whose target
-takes the golden bytes while the link stays.
+must fail with Windows' reason and keep its bytes, then names that Windows keeps for devices
+and streams, which the program refuses with its own rule, leaving nothing on the drive, and
+then saves through a link, whose target takes the golden bytes while the link stays.
 """
 
 import os
@@ -21,12 +22,22 @@ from realprogram import (DIALOG, INFO, MAIN, Failure, Text, WineDesktop, answer_
                          desktop_for, run_with_golden, to_coc_stage, wait_until)
 
 EARLIER = b"an earlier report\r\n"
-# What Ctrl+C copies from the refusal on Windows, in Wine's words for ERROR_ACCESS_DENIED
-# (Windows itself says "Access is denied."). A drive's root keeps its backslash before the name.
-REFUSAL = "\n".join([
-    "-" * 27, "Conclusions file not saved", "-" * 27,
-    "The conclusions could not be saved to D:\\\\locked.txt: Access denied.", "-" * 27,
-    "OK   ", "-" * 27, ""])
+# Names that Windows keeps for devices or streams, each refused with the program's own rule.
+COLON = ("A file name on Windows may not hold a colon, which would name a hidden stream of "
+         "another file.")
+DEVICE = ("Windows keeps the names CON, PRN, AUX, NUL, COM0 to COM9 and LPT0 to LPT9 for "
+          "devices, with any extension.")
+FORBIDDEN = 'A file name on Windows may not hold < > " | ? * or a control character.'
+REFUSED_NAMES = (("a:b", "a:b.txt", COLON), ("CON", "CON.txt", DEVICE),
+                 ("nul.txt", "nul.txt", DEVICE), ("x|y", "x|y.txt", FORBIDDEN))
+
+
+def refusal(name, reason):
+    """What Ctrl+C copies from the refusal on Windows. A drive's root keeps its backslash
+    before the name."""
+    return "\n".join(["-" * 27, "Conclusions file not saved", "-" * 27,
+                      f"The conclusions could not be saved to D:\\\\{name}: {reason}", "-" * 27,
+                      "OK   ", "-" * 27, ""])
 
 
 def read(path):
@@ -67,13 +78,26 @@ def drive_d(desktop):
     return drive
 
 
-def save_under_wine(desktop, drive):
-    """The read-only file refused with Windows' reason, then the save through the link."""
-    save_on_drive_d(desktop, "locked")
+def refused_on_drive_d(desktop, name, expected):
+    """A save refused with the expected refusal, and another location taken."""
+    save_on_drive_d(desktop, name)
     desktop.keys_to("Conclusions file not saved", "ctrl+c")
-    wait_until("the refusal on the clipboard", lambda: (clipboard() == REFUSAL, repr(clipboard())))
+    wait_until(f"the refusal of {name} on the clipboard",
+               lambda: (clipboard() == expected, repr(clipboard())))
     desktop.answer("Conclusions file not saved", "Return")
     desktop.answer(INFO, "y")  # another location
+
+
+def save_under_wine(desktop, drive):
+    """The read-only file refused with Windows' reason (Wine's words for ERROR_ACCESS_DENIED;
+    Windows itself says "Access is denied."), names Windows keeps refused with the program's
+    own, then the save through the link."""
+    before = sorted(os.listdir(drive))
+    refused_on_drive_d(desktop, "locked", refusal("locked.txt", "Access denied."))
+    for name, path, reason in REFUSED_NAMES:
+        refused_on_drive_d(desktop, name, refusal(path, reason))
+    if sorted(os.listdir(drive)) != before:
+        raise Failure(f"a refused save left {sorted(os.listdir(drive))}, before {before}")
     save_on_drive_d(desktop, "keyboard-run")
     desktop.answer("Process complete", "Return")
     if read(os.path.join(drive, "locked.txt")) != EARLIER:

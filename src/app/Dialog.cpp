@@ -2,16 +2,15 @@
 
 #include "app/Dialog.h"
 
+#include "app/DirectoryTree.h"
 #include "app/Placement.h"
 #include "app/Volumes.h"
 #include "controls/TextField.h"
 #include "output/ConclusionsFile.h"
 
-#include <QAbstractFileIconProvider>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileSystemModel>
 #include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -21,7 +20,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QSortFilterProxyModel>
 #include <QStringListModel>
 #include <QStyle>
 #include <QTimer>
@@ -40,49 +38,11 @@ QString DriveDirectory(const QString& rootPath) {
     return VolumeOf(current).rootPath == rootPath ? current : rootPath;
 }
 
-// The name column of the directory tree alone: the size, type and date columns are not shown,
-// so they are not offered to screen readers either. A directory is read by its full path, so
-// that the tree says where the user is, not only a folder's name.
-class NameColumn : public QSortFilterProxyModel {
-public:
-    NameColumn(QFileSystemModel* source, QObject* parent)
-        : QSortFilterProxyModel(parent)
-        , source_(source) {
-        setSourceModel(source);
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (role == Qt::AccessibleTextRole)
-            return QDir::toNativeSeparators(source_->filePath(mapToSource(index)));
-        return QSortFilterProxyModel::data(index, role);
-    }
-
-protected:
-    bool filterAcceptsColumn(int column, const QModelIndex&) const override { return column == 0; }
-
-private:
-    QFileSystemModel* source_;
-};
-
 } // namespace
-
-// Asking the icon theme for each entry, as the default provider does, can take seconds in a
-// directory of many thousand entries (longer where the theme's cache is stale), and the tree
-// shows directories alone.
-class FolderIcons : public QAbstractFileIconProvider {
-public:
-    explicit FolderIcons(const QIcon& folder)
-        : folder_(folder) {}
-    QIcon icon(IconType) const override { return folder_; }
-    QIcon icon(const QFileInfo&) const override { return folder_; }
-    QString type(const QFileInfo&) const override { return QStringLiteral("Folder"); }
-
-private:
-    QIcon folder_;
-};
 
 namespace {
 
+// Runs on a reading thread.
 QStringList FileNames(const QString& directory) {
     return QDir(directory).entryList(QDir::Files,
                                      QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
@@ -100,7 +60,8 @@ bool IsReturn(const QEvent* event) {
 Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint)
+    , fileReading_(FileNames, [this](const QStringList& names) { ShowFiles(names); }) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setFixedSize(ClientSize);
@@ -108,7 +69,6 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
     // Placing the client area also keeps QDialog from centring the window over its parent.
     setGeometry(QRect(origin + ClientPlace, ClientSize));
-    listing_.setMaxThreadCount(1);
     CreateControls();
     ConnectControls();
 
@@ -120,14 +80,8 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     OKButton->setFocus();
 }
 
-// The model and its reader thread go before the icons they ask for, and no listing outlives
-// the dialog it reports to.
-Dialog::~Dialog() {
-    delete directoryNames_;
-    delete directories_;
-    listing_.clear();
-    listing_.waitForDone();
-}
+// Nothing waits here for a reading: one that ends later reaches nothing.
+Dialog::~Dialog() = default;
 
 void Dialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -147,16 +101,8 @@ void Dialog::CreateControls() {
     Text1 = MakeControl<TextField>(this, "Text1", TwipRect(120, 6240, 5055, 375));
     Text1->setAccessibleName(QStringLiteral("File name"));
 
-    directories_ = new QFileSystemModel(this);
-    folderIcons_ = std::make_unique<FolderIcons>(style()->standardIcon(QStyle::SP_DirIcon));
-    directories_->setIconProvider(folderIcons_.get());
-    directories_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-    directories_->setRootPath(QString());
-    // Told before the name column, and so before the tree moves its current item.
-    connect(directories_, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this] { treeRemoving_ = true; });
-    directoryNames_ = new NameColumn(directories_, this);
-    Dir1->setModel(directoryNames_);
+    directoryTree_ = new DirectoryTree(style()->standardIcon(QStyle::SP_DirIcon), this);
+    Dir1->setModel(directoryTree_);
     Dir1->setHeaderHidden(true);
     Dir1->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -165,7 +111,7 @@ void Dialog::CreateControls() {
     File1->setUniformItemSizes(true);
     File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     File1->installEventFilter(this);
-    listedDirectory_ = new QFileSystemWatcher(this);
+    chosenDirectoryWatcher_ = new QFileSystemWatcher(this);
 
     QWidget* order[] = {OKButton, Drive1, Dir1, File1, Text1};
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -179,27 +125,26 @@ void Dialog::ConnectControls() {
             [this](const QModelIndex& current) { Dir1Change(current); });
     connect(File1, &QListView::clicked, this, &Dialog::File1Click);
     connect(File1, &QListView::activated, this, &Dialog::File1Click);
-    connect(listedDirectory_, &QFileSystemWatcher::directoryChanged, this, &Dialog::RelistFiles);
+    connect(chosenDirectoryWatcher_, &QFileSystemWatcher::directoryChanged, this,
+            [this] { fileReading_.request(chosenDirectory_); });
     connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButtonClick);
     connect(Text1, &QLineEdit::textChanged, this, &Dialog::AnnounceDestination);
-    // Told after the name column, once the tree has moved its current item: where the chosen
-    // directory has gone, the tree marks no directory as chosen, and OK still names it.
-    connect(directories_, &QAbstractItemModel::rowsRemoved, this, [this] {
-        treeRemoving_ = false;
-        if (std::exchange(chosenLost_, false))
+    // Where the chosen directory has gone, the tree marks no directory as chosen, and OK
+    // still names it.
+    connect(directoryTree_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (std::exchange(chosenRowLost_, false))
             Dir1->selectionModel()->clearSelection();
     });
-    // The tree fills in the background, and rows arriving above the current directory push
-    // it down: keep it in view as they come, at the top, with its subdirectories below it,
-    // once for each batch, as thousands may come.
-    keepInView_ = new QTimer(this);
-    keepInView_->setSingleShot(true);
-    keepInView_->setInterval(0);
-    connect(keepInView_, &QTimer::timeout, this,
+    // The tree fills in the background, and rows arriving above the chosen directory push it
+    // down: keep it in view as they come, at the top, with its subdirectories below it, once
+    // for each batch, as thousands may come.
+    keepChosenInView_ = new QTimer(this);
+    keepChosenInView_->setSingleShot(true);
+    keepChosenInView_->setInterval(0);
+    connect(keepChosenInView_, &QTimer::timeout, this,
             [this] { Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtTop); });
-    const auto keepInView = [this] { keepInView_->start(); };
-    connect(directoryNames_, &QAbstractItemModel::rowsInserted, this, keepInView);
-    connect(directoryNames_, &QAbstractItemModel::layoutChanged, this, keepInView);
+    connect(directoryTree_, &QAbstractItemModel::rowsInserted, keepChosenInView_,
+            qOverload<>(&QTimer::start));
 }
 
 void Dialog::FillDrives() {
@@ -219,14 +164,10 @@ void Dialog::ShowVolumeOf(const QString& directory) {
 }
 
 void Dialog::SetDirectory(const QString& directory) {
-    const QModelIndex index = directoryNames_->mapFromSource(directories_->index(directory));
+    const QModelIndex index = directoryTree_->indexOf(directory);
     if (!index.isValid())
         return;
     Dir1->setCurrentIndex(index);
-    OpenDownTo(index);
-}
-
-void Dialog::OpenDownTo(const QModelIndex& index) {
     for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
         Dir1->expand(above);
     Dir1->expand(index);
@@ -234,7 +175,7 @@ void Dialog::OpenDownTo(const QModelIndex& index) {
 }
 
 QString Dialog::directoryText() const {
-    return QDir::toNativeSeparators(directory_);
+    return QDir::toNativeSeparators(chosenDirectory_);
 }
 
 void Dialog::Drive1Change(int index) {
@@ -242,37 +183,23 @@ void Dialog::Drive1Change(int index) {
         SetDirectory(DriveDirectory(Drive1->itemData(index).toString()));
 }
 
+// Only the user changes the chosen directory: the tree's own move of its current row, when
+// another program removes the directory, changes nothing the user chose.
 void Dialog::Dir1Change(const QModelIndex& current) {
-    if (treeRemoving_) {
-        chosenLost_ = true;
+    if (directoryTree_->removingRows()) {
+        chosenRowLost_ = true;
         return;
     }
     if (!current.isValid())
         return;
-    const QString directory = directories_->filePath(directoryNames_->mapToSource(current));
-    directory_ = directory;
+    chosenDirectory_ = directoryTree_->pathOf(current);
     fileNames_->setStringList({});
-    RelistFiles();
-    if (!listedDirectory_->directories().isEmpty())
-        listedDirectory_->removePaths(listedDirectory_->directories());
-    listedDirectory_->addPath(directory);
-    ShowVolumeOf(directory);
+    fileReading_.request(chosenDirectory_);
+    if (!chosenDirectoryWatcher_->directories().isEmpty())
+        chosenDirectoryWatcher_->removePaths(chosenDirectoryWatcher_->directories());
+    chosenDirectoryWatcher_->addPath(chosenDirectory_);
+    ShowVolumeOf(chosenDirectory_);
     AnnounceDestination();
-}
-
-// Reads the listed directory again, away from the window.
-void Dialog::RelistFiles() {
-    const int asked = ++listingsAsked_;
-    listing_.start([this, asked, directory = directory_] {
-        const QStringList names = FileNames(directory);
-        QMetaObject::invokeMethod(
-            this,
-            [this, asked, names] {
-                if (asked == listingsAsked_)
-                    ShowFiles(names);
-            },
-            Qt::QueuedConnection);
-    });
 }
 
 // A file made or removed while the dialog is open is listed as it is, and the entry the user

@@ -2,24 +2,24 @@
 
 #pragma once
 
-#include <QDialog>
-#include <QThreadPool>
+#include "app/Readings.h"
 
-#include <memory>
+#include <QDialog>
+#include <QStringList>
 
 class QComboBox;
-class QFileSystemModel;
 class QFileSystemWatcher;
 class QLineEdit;
 class QListView;
 class QModelIndex;
 class QPushButton;
-class QSortFilterProxyModel;
 class QStringListModel;
 class QTimer;
 class QTreeView;
 
 namespace terravia {
+
+class DirectoryTree;
 
 // The save-location window: a drive list, a directory tree and a file list, chained so that
 // each sets the next one's directory, a name field and OK. The caller sets the caption and
@@ -48,12 +48,10 @@ private:
     void FillDrives();
     void ShowVolumeOf(const QString& directory);
     void SetDirectory(const QString& directory);
-    void OpenDownTo(const QModelIndex& index);
     void AnnounceDestination();
 
     void Drive1Change(int index);
     void Dir1Change(const QModelIndex& current);
-    void RelistFiles();
     void ShowFiles(const QStringList& names);
     void File1Click(const QModelIndex& index);
     void OKButtonClick();
@@ -63,27 +61,19 @@ private:
     QTreeView* Dir1 = nullptr;
     QListView* File1 = nullptr;
     QLineEdit* Text1 = nullptr;
-    QFileSystemModel* directories_ = nullptr;
-    // The tree as it is shown and read: the name column alone.
-    QSortFilterProxyModel* directoryNames_ = nullptr;
-    // The file list's names, listed afresh for each directory: a screen reader counts the
-    // entries of a list from its model's top level.
+    DirectoryTree* directoryTree_ = nullptr;
+    // The names in the file list, listed afresh for each directory: a screen reader counts
+    // the entries of a list from its model's top level.
     QStringListModel* fileNames_ = nullptr;
-    // Tells of files made or removed in the listed directory while the dialog is open.
-    QFileSystemWatcher* listedDirectory_ = nullptr;
-    // Reads the file list away from the window, so that a directory of many thousand files
-    // does not stop it; only the newest reading is shown.
-    QThreadPool listing_;
-    int listingsAsked_ = 0;
-    // Set while the tree removes rows: a directory removed or renamed by another program,
-    // whose current item the tree then moves on its own, not by the user's choice.
-    bool treeRemoving_ = false;
-    bool chosenLost_ = false;
-    QTimer* keepInView_ = nullptr;
-    // The tree's icons: one for every folder, with no theme asked for each entry.
-    std::unique_ptr<class FolderIcons> folderIcons_;
+    // Tells of files made or removed in the chosen directory while the dialog is open.
+    QFileSystemWatcher* chosenDirectoryWatcher_ = nullptr;
+    NewestReading<QStringList> fileReading_;
+    // Keeps the chosen directory in view while the tree's rows arrive, once for each batch.
+    QTimer* keepChosenInView_ = nullptr;
     // The chosen directory: changed only by the user, in the tree or the drive list.
-    QString directory_;
+    QString chosenDirectory_;
+    // Set when the chosen directory's row went with rows another program removed.
+    bool chosenRowLost_ = false;
     QString path_;
 };
 

@@ -1,0 +1,349 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/DirectoryTree.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QFileSystemWatcher>
+#include <QHash>
+#include <QStorageInfo>
+
+#include <algorithm>
+#include <optional>
+
+namespace terravia {
+
+struct DirectoryTree::Node {
+    QString name; // a drive's is its root path without the separator, but "/" for the root
+    Node* parent = nullptr;
+    int row = 0;
+    bool pinned = false; // made for a path asked for: shown even where it is hidden
+    bool asked = false;  // read, or being read
+    std::vector<std::unique_ptr<Node>> children;
+};
+
+namespace {
+
+using Entry = DirectoryTree::Entry;
+using Node = DirectoryTree::Node;
+
+#if defined(Q_OS_WIN)
+constexpr Qt::CaseSensitivity NameCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity NameCase = Qt::CaseSensitive;
+#endif
+
+QString Key(const QString& name) {
+    return NameCase == Qt::CaseInsensitive ? name.toCaseFolded() : name;
+}
+
+// As people sort names: case aside, numbers by their value; names that still tie, by code.
+QCollator NameOrder() {
+    QCollator order;
+    order.setNumericMode(true);
+    order.setCaseSensitivity(Qt::CaseInsensitive);
+    return order;
+}
+
+bool Before(const QCollator& order, const QString& left, const QString& right) {
+    const int compared = order.compare(left, right);
+    return compared < 0 || (compared == 0 && left < right);
+}
+
+// Runs on a reading thread: the subdirectories alone, as many thousand files may stand beside
+// them; links to directories count as directories.
+std::optional<std::vector<Entry>> ListDirectories(const QString& path) {
+    if (!QFileInfo(path).isDir())
+        return std::nullopt;
+    std::vector<Entry> entries;
+    QDirIterator found(path, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    while (found.hasNext()) {
+        found.next();
+        entries.push_back({found.fileName(), found.fileInfo().isHidden()});
+    }
+    const QCollator order = NameOrder();
+    std::sort(entries.begin(), entries.end(), [&order](const Entry& left, const Entry& right) {
+        return Before(order, left.name, right.name);
+    });
+    return entries;
+}
+
+QString PathOf(const Node* node) {
+    if (node->parent == nullptr)
+        return node->name.endsWith(u'/') ? node->name : node->name + u'/';
+    const QString above = PathOf(node->parent);
+    return above.endsWith(u'/') ? above + node->name : above + u'/' + node->name;
+}
+
+// A drive as Windows users know it, with its label where it has one.
+QString DriveText(const Node* drive) {
+#if defined(Q_OS_WIN)
+    const QString label = QStorageInfo(PathOf(drive)).name();
+    if (!label.isEmpty())
+        return label + QStringLiteral(" (") + drive->name + u')';
+#endif
+    return drive->name;
+}
+
+void Renumber(Node* node, std::size_t from) {
+    for (std::size_t row = from; row < node->children.size(); ++row)
+        node->children[row]->row = static_cast<int>(row);
+}
+
+} // namespace
+
+DirectoryTree::DirectoryTree(const QIcon& folder, QObject* parent)
+    : QAbstractItemModel(parent)
+    , folder_(folder)
+    , order_(NameOrder())
+    , watcher_(new QFileSystemWatcher(this)) {
+    for (const QFileInfo& drive : QDir::drives()) {
+        auto node = std::make_unique<Node>();
+        const QString root = drive.absoluteFilePath();
+        node->name = root == u"/" ? root : root.chopped(root.endsWith(u'/') ? 1 : 0);
+        node->row = static_cast<int>(drives_.size());
+        drives_.push_back(std::move(node));
+    }
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this,
+            [this](const QString& path) { Read(path); });
+}
+
+DirectoryTree::~DirectoryTree() = default;
+
+Node* DirectoryTree::NodeOf(const QModelIndex& index) const {
+    return index.isValid() ? static_cast<Node*>(index.internalPointer()) : nullptr;
+}
+
+QModelIndex DirectoryTree::IndexOf(const Node* node) const {
+    return node == nullptr ? QModelIndex() : createIndex(node->row, 0, node);
+}
+
+QModelIndex DirectoryTree::index(int row, int column, const QModelIndex& parent) const {
+    const Node* above = NodeOf(parent);
+    const auto& rows = above != nullptr ? above->children : drives_;
+    if (column != 0 || row < 0 || static_cast<std::size_t>(row) >= rows.size())
+        return {};
+    return createIndex(row, 0, rows[static_cast<std::size_t>(row)].get());
+}
+
+QModelIndex DirectoryTree::parent(const QModelIndex& child) const {
+    const Node* node = NodeOf(child);
+    return node != nullptr ? IndexOf(node->parent) : QModelIndex();
+}
+
+int DirectoryTree::rowCount(const QModelIndex& parent) const {
+    if (parent.column() > 0)
+        return 0;
+    const Node* node = NodeOf(parent);
+    return static_cast<int>(node != nullptr ? node->children.size() : drives_.size());
+}
+
+int DirectoryTree::columnCount(const QModelIndex&) const {
+    return 1;
+}
+
+// Every directory may have subdirectories until it is opened, so that it can be opened.
+bool DirectoryTree::hasChildren(const QModelIndex& parent) const {
+    return parent.column() <= 0;
+}
+
+QVariant DirectoryTree::data(const QModelIndex& index, int role) const {
+    const Node* node = NodeOf(index);
+    if (node == nullptr)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return node->parent == nullptr ? DriveText(node) : node->name;
+    case Qt::DecorationRole:
+        return folder_;
+    // A directory is read by its whole path, so that the tree says where the user is.
+    case Qt::AccessibleTextRole:
+        return QDir::toNativeSeparators(PathOf(node));
+    case QFileSystemModel::FilePathRole:
+        return PathOf(node);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags DirectoryTree::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+bool DirectoryTree::canFetchMore(const QModelIndex& parent) const {
+    const Node* node = NodeOf(parent);
+    return node != nullptr && !node->asked;
+}
+
+void DirectoryTree::fetchMore(const QModelIndex& parent) {
+    if (Node* node = NodeOf(parent); node != nullptr && !node->asked) {
+        node->asked = true;
+        Read(PathOf(node));
+    }
+}
+
+QModelIndex DirectoryTree::indexOf(const QString& path) {
+    return QFileInfo(path).isDir() ? IndexOf(Find(path, true)) : QModelIndex();
+}
+
+QString DirectoryTree::pathOf(const QModelIndex& index) const {
+    const Node* node = NodeOf(index);
+    return node != nullptr ? PathOf(node) : QString();
+}
+
+Node* DirectoryTree::Find(const QString& path, bool make) {
+    const QString wanted = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    for (const auto& drive : drives_) {
+        const QString root = PathOf(drive.get());
+        if (!(wanted + u'/').startsWith(root, NameCase))
+            continue;
+        Node* node = drive.get();
+        // A drive keeps the letter's case of the first path that asks for it ("c:/" from the
+        // start directory), as the paths the tree hands back always have.
+        if (make && !node->pinned) {
+            node->pinned = true;
+            if (node->name.compare(wanted.left(node->name.size()), Qt::CaseSensitive) != 0) {
+                node->name = wanted.left(node->name.size());
+                Q_EMIT dataChanged(IndexOf(node), IndexOf(node));
+            }
+        }
+        for (const QString& name : wanted.mid(root.size()).split(u'/', Qt::SkipEmptyParts)) {
+            node = Child(node, name, make);
+            if (node == nullptr)
+                return nullptr;
+        }
+        return node;
+    }
+    return nullptr;
+}
+
+// A row made before its directory is read, in its place among the rows already there.
+Node* DirectoryTree::Child(Node* parent, const QString& name, bool make) {
+    auto& rows = parent->children;
+    for (const auto& child : rows)
+        if (child->name.compare(name, NameCase) == 0)
+            return child.get();
+    if (!make)
+        return nullptr;
+    const auto place = std::find_if(rows.begin(), rows.end(), [&](const auto& child) {
+        return Before(order_, name, child->name);
+    });
+    const int row = static_cast<int>(place - rows.begin());
+    beginInsertRows(IndexOf(parent), row, row);
+    auto node = std::make_unique<Node>();
+    node->name = name;
+    node->parent = parent;
+    node->pinned = true;
+    Node* made = node.get();
+    rows.insert(rows.begin() + row, std::move(node));
+    Renumber(parent, static_cast<std::size_t>(row));
+    endInsertRows();
+    return made;
+}
+
+// One reading of a directory at a time; a change told while it runs reads it again after.
+void DirectoryTree::Read(const QString& path) {
+    if (reading_.contains(path)) {
+        readAgain_.insert(path);
+        return;
+    }
+    reading_.insert(path);
+    post_.run<std::optional<std::vector<Entry>>>(
+        [path] { return ListDirectories(path); },
+        [this, path](std::optional<std::vector<Entry>> entries) {
+            reading_.remove(path);
+            if (entries.has_value())
+                Apply(path, *entries);
+            if (readAgain_.remove(path))
+                Read(path);
+        });
+}
+
+// A directory that has gone since it was asked for, or that cannot be read, keeps its rows
+// until its parent is read again without it.
+void DirectoryTree::Apply(const QString& path, const std::vector<Entry>& entries) {
+    Node* node = Find(path, false);
+    if (node == nullptr)
+        return;
+    if (!watcher_->directories().contains(path))
+        watcher_->addPath(path);
+    RemoveGone(node, entries);
+    InsertNew(node, entries);
+}
+
+void DirectoryTree::RemoveGone(Node* node, const std::vector<Entry>& entries) {
+    QHash<QString, bool> hidden;
+    for (const Entry& entry : entries)
+        hidden.insert(Key(entry.name), entry.hidden);
+    auto& rows = node->children;
+    const auto stays = [&](const std::unique_ptr<Node>& child) {
+        const auto found = hidden.constFind(Key(child->name));
+        return found != hidden.cend() && (!*found || child->pinned);
+    };
+    for (std::size_t end = rows.size(); end > 0;) {
+        if (stays(rows[end - 1])) {
+            --end;
+            continue;
+        }
+        std::size_t first = end - 1;
+        while (first > 0 && !stays(rows[first - 1]))
+            --first;
+        for (std::size_t row = first; row < end; ++row)
+            for (const QString& watched : watcher_->directories())
+                if (watched == PathOf(rows[row].get()) ||
+                    watched.startsWith(PathOf(rows[row].get()) + u'/'))
+                    watcher_->removePath(watched);
+        removing_ = true;
+        beginRemoveRows(IndexOf(node), static_cast<int>(first), static_cast<int>(end - 1));
+        rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(first),
+                   rows.begin() + static_cast<std::ptrdiff_t>(end));
+        Renumber(node, first);
+        endRemoveRows();
+        removing_ = false;
+        end = first;
+    }
+}
+
+// The entries come sorted, and the rows that stay are in the same order: each run of new
+// names goes in before the next row that stays, in one insertion.
+void DirectoryTree::InsertNew(Node* node, const std::vector<Entry>& entries) {
+    auto& rows = node->children;
+    QSet<QString> there;
+    for (const auto& child : rows)
+        there.insert(Key(child->name));
+    std::vector<QString> names;
+    for (const Entry& entry : entries)
+        if (!entry.hidden || there.contains(Key(entry.name)))
+            names.push_back(entry.name);
+    std::size_t row = 0;
+    for (std::size_t next = 0; next < names.size();) {
+        if (there.contains(Key(names[next]))) {
+            while (row < rows.size() && Key(rows[row]->name) != Key(names[next]))
+                ++row;
+            row = std::min(row + 1, rows.size());
+            ++next;
+            continue;
+        }
+        std::size_t last = next;
+        while (last < names.size() && !there.contains(Key(names[last])))
+            ++last;
+        beginInsertRows(IndexOf(node), static_cast<int>(row),
+                        static_cast<int>(row + (last - next) - 1));
+        std::vector<std::unique_ptr<Node>> run;
+        for (std::size_t added = next; added < last; ++added) {
+            run.push_back(std::make_unique<Node>());
+            run.back()->name = names[added];
+            run.back()->parent = node;
+        }
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(row),
+                    std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
+        Renumber(node, row);
+        row += run.size();
+        endInsertRows();
+        next = last;
+    }
+}
+
+} // namespace terravia

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/Readings.h"
+
+#include <QThreadPool>
+
+namespace terravia {
+namespace {
+
+// Enough threads that readings stuck on a slow mount leave room for the next dialog's.
+constexpr int ReadingThreads = 8;
+
+QThreadPool& Pool() {
+    // Never destroyed: the program's exit does not wait for a reading that a slow mount holds.
+    static QThreadPool* const pool = [] {
+        auto* created = new QThreadPool;
+        created->setMaxThreadCount(ReadingThreads);
+        return created;
+    }();
+    return *pool;
+}
+
+} // namespace
+
+ReadingPost::ReadingPost()
+    : link_(std::make_shared<Link>())
+    , receiver_(std::make_unique<QObject>()) {
+    link_->receiver = receiver_.get();
+}
+
+ReadingPost::~ReadingPost() {
+    const QMutexLocker locker(&link_->mutex);
+    link_->receiver = nullptr;
+    // Deleting the receiver drops what was delivered to it and not yet run.
+}
+
+void ReadingPost::Start(std::function<void()> task) {
+    Pool().start(std::move(task));
+}
+
+} // namespace terravia

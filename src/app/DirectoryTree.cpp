@@ -3,15 +3,14 @@
 #include "app/DirectoryTree.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QFileSystemWatcher>
 #include <QHash>
+#include <QSet>
 #include <QStorageInfo>
 
 #include <algorithm>
-#include <optional>
 
 namespace terravia {
 
@@ -26,49 +25,7 @@ struct DirectoryTree::Node {
 
 namespace {
 
-using Entry = DirectoryTree::Entry;
 using Node = DirectoryTree::Node;
-
-#if defined(Q_OS_WIN)
-constexpr Qt::CaseSensitivity NameCase = Qt::CaseInsensitive;
-#else
-constexpr Qt::CaseSensitivity NameCase = Qt::CaseSensitive;
-#endif
-
-QString Key(const QString& name) {
-    return NameCase == Qt::CaseInsensitive ? name.toCaseFolded() : name;
-}
-
-// As people sort names: case aside, numbers by their value; names that still tie, by code.
-QCollator NameOrder() {
-    QCollator order;
-    order.setNumericMode(true);
-    order.setCaseSensitivity(Qt::CaseInsensitive);
-    return order;
-}
-
-bool Before(const QCollator& order, const QString& left, const QString& right) {
-    const int compared = order.compare(left, right);
-    return compared < 0 || (compared == 0 && left < right);
-}
-
-// Runs on a reading thread: the subdirectories alone, as many thousand files may stand beside
-// them; links to directories count as directories.
-std::optional<std::vector<Entry>> ListDirectories(const QString& path) {
-    if (!QFileInfo(path).isDir())
-        return std::nullopt;
-    std::vector<Entry> entries;
-    QDirIterator found(path, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    while (found.hasNext()) {
-        found.next();
-        entries.push_back({found.fileName(), found.fileInfo().isHidden()});
-    }
-    const QCollator order = NameOrder();
-    std::sort(entries.begin(), entries.end(), [&order](const Entry& left, const Entry& right) {
-        return Before(order, left.name, right.name);
-    });
-    return entries;
-}
 
 QString PathOf(const Node* node) {
     if (node->parent == nullptr)
@@ -228,7 +185,7 @@ Node* DirectoryTree::Child(Node* parent, const QString& name, bool make) {
     if (!make)
         return nullptr;
     const auto place = std::find_if(rows.begin(), rows.end(), [&](const auto& child) {
-        return Before(order_, name, child->name);
+        return NameBefore(order_, name, child->name);
     });
     const int row = static_cast<int>(place - rows.begin());
     beginInsertRows(IndexOf(parent), row, row);
@@ -250,36 +207,30 @@ void DirectoryTree::Read(const QString& path) {
         return;
     }
     reading_.insert(path);
-    post_.run<std::optional<std::vector<Entry>>>(
+    post_.run<std::optional<std::vector<DirectoryEntry>>>(
         [path] { return ListDirectories(path); },
-        [this, path](std::optional<std::vector<Entry>> entries) {
+        [this, path](std::optional<std::vector<DirectoryEntry>> entries) {
             reading_.remove(path);
-            if (entries.has_value())
-                Apply(path, *entries);
+            // A directory gone since it was asked for keeps its rows until its parent is read
+            // again without it. The system drops the watch of a directory removed.
+            if (Node* node = Find(path, false); node != nullptr && entries.has_value()) {
+                if (!watcher_->directories().contains(path))
+                    watcher_->addPath(path);
+                RemoveGone(node, *entries);
+                InsertNew(node, *entries);
+            }
             if (readAgain_.remove(path))
                 Read(path);
         });
 }
 
-// A directory that has gone since it was asked for, or that cannot be read, keeps its rows
-// until its parent is read again without it.
-void DirectoryTree::Apply(const QString& path, const std::vector<Entry>& entries) {
-    Node* node = Find(path, false);
-    if (node == nullptr)
-        return;
-    if (!watcher_->directories().contains(path))
-        watcher_->addPath(path);
-    RemoveGone(node, entries);
-    InsertNew(node, entries);
-}
-
-void DirectoryTree::RemoveGone(Node* node, const std::vector<Entry>& entries) {
+void DirectoryTree::RemoveGone(Node* node, const std::vector<DirectoryEntry>& entries) {
     QHash<QString, bool> hidden;
-    for (const Entry& entry : entries)
-        hidden.insert(Key(entry.name), entry.hidden);
+    for (const DirectoryEntry& entry : entries)
+        hidden.insert(NameKey(entry.name), entry.hidden);
     auto& rows = node->children;
     const auto stays = [&](const std::unique_ptr<Node>& child) {
-        const auto found = hidden.constFind(Key(child->name));
+        const auto found = hidden.constFind(NameKey(child->name));
         return found != hidden.cend() && (!*found || child->pinned);
     };
     for (std::size_t end = rows.size(); end > 0;) {
@@ -290,11 +241,6 @@ void DirectoryTree::RemoveGone(Node* node, const std::vector<Entry>& entries) {
         std::size_t first = end - 1;
         while (first > 0 && !stays(rows[first - 1]))
             --first;
-        for (std::size_t row = first; row < end; ++row)
-            for (const QString& watched : watcher_->directories())
-                if (watched == PathOf(rows[row].get()) ||
-                    watched.startsWith(PathOf(rows[row].get()) + u'/'))
-                    watcher_->removePath(watched);
         removing_ = true;
         beginRemoveRows(IndexOf(node), static_cast<int>(first), static_cast<int>(end - 1));
         rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(first),
@@ -308,26 +254,26 @@ void DirectoryTree::RemoveGone(Node* node, const std::vector<Entry>& entries) {
 
 // The entries come sorted, and the rows that stay are in the same order: each run of new
 // names goes in before the next row that stays, in one insertion.
-void DirectoryTree::InsertNew(Node* node, const std::vector<Entry>& entries) {
+void DirectoryTree::InsertNew(Node* node, const std::vector<DirectoryEntry>& entries) {
     auto& rows = node->children;
     QSet<QString> there;
     for (const auto& child : rows)
-        there.insert(Key(child->name));
+        there.insert(NameKey(child->name));
     std::vector<QString> names;
-    for (const Entry& entry : entries)
-        if (!entry.hidden || there.contains(Key(entry.name)))
+    for (const DirectoryEntry& entry : entries)
+        if (!entry.hidden || there.contains(NameKey(entry.name)))
             names.push_back(entry.name);
     std::size_t row = 0;
     for (std::size_t next = 0; next < names.size();) {
-        if (there.contains(Key(names[next]))) {
-            while (row < rows.size() && Key(rows[row]->name) != Key(names[next]))
+        if (there.contains(NameKey(names[next]))) {
+            while (row < rows.size() && NameKey(rows[row]->name) != NameKey(names[next]))
                 ++row;
             row = std::min(row + 1, rows.size());
             ++next;
             continue;
         }
         std::size_t last = next;
-        while (last < names.size() && !there.contains(Key(names[last])))
+        while (last < names.size() && !there.contains(NameKey(names[last])))
             ++last;
         beginInsertRows(IndexOf(node), static_cast<int>(row),
                         static_cast<int>(row + (last - next) - 1));

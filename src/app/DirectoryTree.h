@@ -2,10 +2,10 @@
 
 #pragma once
 
+#include "app/DirectoryNames.h"
 #include "app/Readings.h"
 
 #include <QAbstractItemModel>
-#include <QCollator>
 #include <QIcon>
 #include <QSet>
 
@@ -48,11 +48,6 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
     struct Node;
-    // A directory's subdirectories as read, sorted, each with whether it is hidden.
-    struct Entry {
-        QString name;
-        bool hidden = false;
-    };
 
 private:
     Node* NodeOf(const QModelIndex& index) const;
@@ -60,9 +55,8 @@ private:
     Node* Find(const QString& path, bool make);
     Node* Child(Node* parent, const QString& name, bool make);
     void Read(const QString& path);
-    void Apply(const QString& path, const std::vector<Entry>& entries);
-    void RemoveGone(Node* node, const std::vector<Entry>& entries);
-    void InsertNew(Node* node, const std::vector<Entry>& entries);
+    void RemoveGone(Node* node, const std::vector<DirectoryEntry>& entries);
+    void InsertNew(Node* node, const std::vector<DirectoryEntry>& entries);
 
     std::vector<std::unique_ptr<Node>> drives_;
     QIcon folder_;

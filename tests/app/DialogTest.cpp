@@ -3,6 +3,7 @@
 #include "app/Dialog.h"
 
 #include "app/QtPrompts.h"
+#include "app/Readings.h"
 #include "app/Volumes.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTreeView>
@@ -87,6 +89,7 @@ private Q_SLOTS:
     void choosableVolumes();
     void startDirectoryPrefersDriveC();
     void realPromptsShowAFreshDialog();
+    void aWaitingReadingIsReplaced();
 
 private:
     QTemporaryDir dir_;
@@ -142,8 +145,9 @@ void DialogTest::opensOnTheStartDirectory() {
     auto* tree = Control<QTreeView>(dialog, "Dir1");
     QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), dir_.path());
     QCOMPARE(dialog.directoryText(), QDir::toNativeSeparators(dir_.path()));
-    QTRY_COMPARE(Listed(Control<QListView>(dialog, "File1")),
-                 (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.csv")}));
+    QTRY_COMPARE_WITH_TIMEOUT(Listed(Control<QListView>(dialog, "File1")),
+                              (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.csv")}),
+                              LoadedDeadlineMs);
     // The volume that holds the directory; where no mounted volume is seen to hold it (inside
     // a chroot), the file system's root, so that the drive list never shows a blank.
     const QString root = QStorageInfo(dir_.path()).rootPath();
@@ -157,7 +161,8 @@ void DialogTest::fileClickFillsTheName() {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* files = Control<QListView>(dialog, "File1");
-    QTRY_VERIFY(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid());
+    QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid(),
+                             LoadedDeadlineMs);
 
     Click(files, Row(files, files->rootIndex(), QStringLiteral("b.csv")));
 
@@ -170,7 +175,8 @@ void DialogTest::returnInTheFileListOnlyPicks() {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* files = Control<QListView>(dialog, "File1");
     files->setFocus();
-    QTRY_VERIFY(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid());
+    QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid(),
+                             LoadedDeadlineMs);
     files->setCurrentIndex(Row(files, files->rootIndex(), QStringLiteral("b.csv")));
 
     QTest::keyClick(files, Qt::Key_Return);
@@ -190,27 +196,30 @@ void DialogTest::fileListFollowsItsDirectory() {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* files = Control<QListView>(dialog, "File1");
-    QTRY_VERIFY(Row(files, files->rootIndex(), u"d.txt"_s).isValid());
+    QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"d.txt"_s).isValid(),
+                             LoadedDeadlineMs);
     files->setCurrentIndex(Row(files, files->rootIndex(), u"d.txt"_s));
 
     // Made and removed by another program while the dialog is open; the user stays where
     // they stood, and nothing is picked for them.
     Touch(start + u"/a.txt"_s);
-    QTRY_COMPARE(Listed(files), (QStringList{u"a.txt"_s, u"b.csv"_s, u"d.txt"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(Listed(files), (QStringList{u"a.txt"_s, u"b.csv"_s, u"d.txt"_s}),
+                              LoadedDeadlineMs);
     QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
     QVERIFY(QFile::remove(start + u"/b.csv"_s));
-    QTRY_COMPARE(Listed(files), (QStringList{u"a.txt"_s, u"d.txt"_s}));
+    QTRY_COMPARE_WITH_TIMEOUT(Listed(files), (QStringList{u"a.txt"_s, u"d.txt"_s}),
+                              LoadedDeadlineMs);
     QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
     QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
 
     // The next directory is followed in its turn.
     auto* tree = Control<QTreeView>(dialog, "Dir1");
     const QPersistentModelIndex here = tree->currentIndex();
-    QTRY_VERIFY(Row(tree, here, u"sub"_s).isValid());
+    QTRY_VERIFY_WITH_TIMEOUT(Row(tree, here, u"sub"_s).isValid(), LoadedDeadlineMs);
     tree->setCurrentIndex(Row(tree, here, u"sub"_s));
     QCOMPARE(Listed(files), QStringList());
     Touch(start + u"/sub/f.txt"_s);
-    QTRY_COMPARE(Listed(files), QStringList{u"f.txt"_s});
+    QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{u"f.txt"_s}, LoadedDeadlineMs);
 }
 
 void DialogTest::currentDirectoryAndItsSubdirectoriesInView() {
@@ -221,11 +230,13 @@ void DialogTest::currentDirectoryAndItsSubdirectoriesInView() {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* tree = Control<QTreeView>(dialog, "Dir1");
     const QPersistentModelIndex current = tree->currentIndex();
-    QTRY_COMPARE(tree->model()->rowCount(current), 4);
+    QTRY_COMPARE_WITH_TIMEOUT(tree->model()->rowCount(current), 4, LoadedDeadlineMs);
     const QRect shown = tree->viewport()->rect();
 
     for (int row = 0; row < 3; ++row)
-        QTRY_VERIFY(shown.contains(tree->visualRect(tree->model()->index(row, 0, current))));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            shown.contains(tree->visualRect(tree->model()->index(row, 0, current))),
+            LoadedDeadlineMs);
     QVERIFY(shown.contains(tree->visualRect(current)));
 }
 
@@ -243,12 +254,13 @@ void DialogTest::directoryChangeKeepsTheName() {
     QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
     auto* tree = Control<QTreeView>(dialog, "Dir1");
     auto* files = Control<QListView>(dialog, "File1");
-    QTRY_VERIFY(Row(files, files->rootIndex(), QStringLiteral("a.txt")).isValid());
+    QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("a.txt")).isValid(),
+                             LoadedDeadlineMs);
     Click(files, Row(files, files->rootIndex(), QStringLiteral("a.txt")));
     // Rows move as their directories are listed: only a persistent index stays on its item.
     const QPersistentModelIndex start = tree->currentIndex();
-    QTRY_VERIFY(Row(tree, start, QStringLiteral("zsub")).isValid());
-    QTRY_VERIFY(tree->isExpanded(start));
+    QTRY_VERIFY_WITH_TIMEOUT(Row(tree, start, QStringLiteral("zsub")).isValid(), LoadedDeadlineMs);
+    QTRY_VERIFY_WITH_TIMEOUT(tree->isExpanded(start), LoadedDeadlineMs);
 
     const QPersistentModelIndex sub = Row(tree, start, QStringLiteral("zsub"));
     if (how == QLatin1StringView("keys"))
@@ -261,7 +273,8 @@ void DialogTest::directoryChangeKeepsTheName() {
     QCOMPARE(QPersistentModelIndex(tree->currentIndex()), sub);
     QCOMPARE(dialog.directoryText(),
              QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub"))));
-    QTRY_COMPARE(Listed(files), QStringList{QStringLiteral("inner.txt")});
+    QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{QStringLiteral("inner.txt")},
+                              LoadedDeadlineMs);
     QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("a.txt"));
     Control<QPushButton>(dialog, "OKButton")->click();
     QCOMPARE(dialog.path(), QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub/a.txt"))));
@@ -365,6 +378,39 @@ void DialogTest::realPromptsShowAFreshDialog() {
     QVERIFY(chosen->endsWith(QDir::separator() + QStringLiteral("report")));
 #endif
     QVERIFY(!closed.has_value());
+}
+
+void DialogTest::aWaitingReadingIsReplaced() {
+    QSemaphore started, release, finished;
+    QStringList read; // on the reading thread, and looked at once it has stopped
+    QStringList shown;
+    auto reading = std::make_unique<NewestReading<QString>>(
+        [&](const QString& directory) {
+            read.append(directory);
+            started.release();
+            release.acquire();
+            finished.release();
+            return directory;
+        },
+        [&](const QString& result) { shown.append(result); });
+    reading->request(u"first"_s);
+    started.acquire();
+    reading->request(u"second"_s);
+    reading->request(u"third"_s);
+    release.release(2);
+    QTRY_COMPARE_WITH_TIMEOUT(shown, QStringList{u"third"_s}, LoadedDeadlineMs);
+    finished.acquire(2);
+    QCOMPARE(read, (QStringList{u"first"_s, u"third"_s}));
+
+    // Gone while a reading is held, as a dialog closed on a slow mount: nothing waits, and the
+    // reading ends unseen.
+    reading->request(u"fourth"_s);
+    started.acquire();
+    reading.reset();
+    release.release();
+    finished.acquire();
+    QCoreApplication::processEvents();
+    QCOMPARE(shown, QStringList{u"third"_s});
 }
 
 TERRAVIA_TEST_MAIN(DialogTest)

@@ -5,13 +5,9 @@
 #include <QApplication>
 #include <QTest>
 
-// Waits allow for a busy machine (a parallel build, an emulator): a condition that holds ends
-// the wait as soon as it does, and the deadline is only for one that never comes.
+// Every wait allows for a busy machine (a parallel build, an emulator): a condition that holds
+// ends the wait as soon as it does, and the deadline is only for one that never comes.
 inline constexpr int LoadedDeadlineMs = 120000;
-#undef QTRY_COMPARE
-#define QTRY_COMPARE(expr, expected) QTRY_COMPARE_WITH_TIMEOUT(expr, expected, LoadedDeadlineMs)
-#undef QTRY_VERIFY
-#define QTRY_VERIFY(expr) QTRY_VERIFY_WITH_TIMEOUT(expr, LoadedDeadlineMs)
 
 // A test's main: the offscreen platform unless another is asked for, and no native
 // dialogs, so that every box is a real Qt widget that the test can reach.

@@ -19,8 +19,9 @@ import sys
 
 FLOORS = {"core": 0, "targets": 1, "biological": 1, "output": 1, "ranking": 2, "controls": 3,
           "screening": 4, "app": 5}
-# What a stage's test may include beside its floors: the scripted prompts and stretches of a run.
-CORE_SUPPORT = ("support/ScriptedPrompts.h", "support/Runs.h")
+# What a stage's test may include beside its floors: the scripted prompts, stretches of a run
+# and the texts the tests expect.
+CORE_SUPPORT = ("support/ScriptedPrompts.h", "support/Runs.h", "support/Texts.h")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"(([a-z]+)/[^"]+)"', re.MULTILINE)
 
 

@@ -7,6 +7,7 @@
 #include "app/Volumes.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
+#include "support/Texts.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -349,7 +350,7 @@ void DialogTest::realPromptsShowAFreshDialog() {
     QtPrompts prompts(&owner);
     ModalDriver driver;
     driver.then([&driver](QWidget* window) {
-        if (window->windowTitle() != QStringLiteral("Conclusions file"))
+        if (window->windowTitle() != Caption)
             driver.fail(QStringLiteral("caption ") + window->windowTitle());
         if (window->geometry() != QRect(184, 250, 354, 488))
             driver.fail(QStringLiteral("the dialog was moved"));
@@ -362,10 +363,8 @@ void DialogTest::realPromptsShowAFreshDialog() {
         window->close();
     });
 
-    const std::optional<QString> chosen =
-        prompts.askSaveLocation(QStringLiteral("Conclusions file"));
-    const std::optional<QString> closed =
-        prompts.askSaveLocation(QStringLiteral("Conclusions file"));
+    const std::optional<QString> chosen = prompts.askSaveLocation(Caption);
+    const std::optional<QString> closed = prompts.askSaveLocation(Caption);
 
     QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(QLatin1Char('\n'))));
     QVERIFY(chosen.has_value());

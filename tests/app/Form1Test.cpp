@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"
+#include "support/Texts.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -144,7 +145,7 @@ void Form1Test::tabOrderFollowsTheControlNumbers() {
 }
 
 void Form1Test::clearAllFromModeChoiceThenScreenAgain() {
-    const QString history = QStringLiteral("Has the site history been established?");
+    const QString history = SiteHistory;
     ScriptedPrompts script{Yes(history)};
     Form1 form(&script);
     form.show();
@@ -161,8 +162,8 @@ void Form1Test::clearAllFromModeChoiceThenScreenAgain() {
     script.add(Yes(history));
     Control<QPushButton>(form, "Command1")->click();
     QCOMPARE(combo1->count(), 2);
-    QCOMPARE(combo1->itemText(0), QStringLiteral("Define chemicals of concern (COCs)"));
-    QCOMPARE(combo1->itemText(1), QStringLiteral("Define historical land use"));
+    QCOMPARE(combo1->itemText(0), CocMode);
+    QCOMPARE(combo1->itemText(1), LandUseMode);
     QCOMPARE(combo1->currentText(), QString());
     VERIFY_SCRIPT(script);
 }

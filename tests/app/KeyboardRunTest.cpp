@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
+#include "support/Texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -98,30 +99,30 @@ void KeyboardRunTest::wholeRunWithTheKeyboardAlone() {
     qputenv("HOME", QFile::encodeName(home.path()));
     const QString reports = QDir(home.path()).filePath(QStringLiteral("reports"));
 #endif
-    const QString info = QStringLiteral("Information required");
+    const QString info = Info;
 
     answer(info, true); // the site history is established
-    expect(QStringLiteral("Tonnage"), [] { Key(Qt::Key_Escape); });
+    expect(TonnageTitle, [] { Key(Qt::Key_Escape); });
     expect(info, [] { Key(Qt::Key_Return); }); // "Please enter a numerical value"
-    reply(QStringLiteral("Tonnage"), QStringLiteral("250"));
+    reply(TonnageTitle, QStringLiteral("250"));
     answer(info, true); // solid
-    reply(QStringLiteral("Concentration"), QStringLiteral("500"));
+    reply(ConcentrationTitle, QStringLiteral("500"));
     answer(info, false);
     answer(info, true); // gasoline range
-    reply(QStringLiteral("Respiration rate"), QStringLiteral("0.5"));
-    reply(QStringLiteral("Soil pH"), QStringLiteral("7"));
-    reply(QStringLiteral("Bulk density"), QStringLiteral("1.2"));
-    reply(QStringLiteral("Water holding capacity"), QStringLiteral("30"));
-    expect(QStringLiteral("Ex situ is valid"), [] { Key(Qt::Key_Return); });
-    reply(QStringLiteral("CFU concentration"), QStringLiteral("50000"));
-    reply(QStringLiteral("CFU heterotrophs"), QStringLiteral("2000"));
-    reply(QStringLiteral("Respiration rate after bioaugmentation"), QStringLiteral("0.1"));
-    reply(QStringLiteral("Biodegradation rate"), QStringLiteral("150"));
-    reply(QStringLiteral("C concentration associated with TPH"), QStringLiteral("123"));
-    reply(QStringLiteral("Co-contaminants"), QStringLiteral("500"));
+    reply(RespirationTitle, QStringLiteral("0.5"));
+    reply(SoilPhTitle, QStringLiteral("7"));
+    reply(BulkDensityTitle, QStringLiteral("1.2"));
+    reply(WaterHoldingTitle, QStringLiteral("30"));
+    expect(ValidTitle, [] { Key(Qt::Key_Return); });
+    reply(CfuDegradersTitle, QStringLiteral("50000"));
+    reply(CfuHeterotrophsTitle, QStringLiteral("2000"));
+    reply(BioaugmentationTitle, QStringLiteral("0.1"));
+    reply(BiodegradationTitle, QStringLiteral("150"));
+    reply(CarbonTitle, QStringLiteral("123"));
+    reply(CoContaminantsTitle, QStringLiteral("500"));
     for (const bool yes : {true, true, false, true, false}) // assays; residual soil; targets
         answer(info, yes);
-    expect(QStringLiteral("Conclusions file"), [this, reports] {
+    expect(Caption, [this, reports] {
         auto* tree =
             QApplication::activeModalWidget()->findChild<QTreeView*>(QStringLiteral("Dir1"));
         // The tree fills in the background: the subdirectory must be there to be typed to.
@@ -144,7 +145,7 @@ void KeyboardRunTest::wholeRunWithTheKeyboardAlone() {
         Type(QStringLiteral("keyboard-run"));
         Key(Qt::Key_Return); // OK is the default button
     });
-    expect(QStringLiteral("Process complete"), [] { Key(Qt::Key_Return); });
+    expect(CompleteTitle, [] { Key(Qt::Key_Return); });
 
     Form1 form;
     form.show();

@@ -4,6 +4,7 @@
 #include "support/Runs.h"
 #include "support/TestForm.h"
 #include "support/TestMain.h"
+#include "support/Texts.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,7 +40,7 @@ std::size_t StepOf(const std::vector<Step>& steps, const QString& title) {
 
 // Group 12, the shortest reports.
 void RunFromSelectCoc(Form1& form, ScriptedPrompts& script, const std::vector<Step>& run) {
-    ChooseMode(form, script, QStringLiteral("Define chemicals of concern (COCs)"));
+    ChooseMode(form, script, CocMode);
     Pick(form, "Combo3", QStringLiteral("Others e.g. Asbestos"));
     script.add(run);
     Click(form, "Command4");
@@ -87,11 +88,8 @@ void NumericPromptsTest::badRepliesAreAskedAgain() {
     const std::size_t at = StepOf(run, prompt);
     Step bad = run[at];
     bad.reply = reply;
-    const QString rejection = prompt == QStringLiteral("Tonnage")
-                                  ? QStringLiteral("Please enter a numerical value")
-                                  : QStringLiteral("Please enter a value");
-    run.insert(run.begin() + std::ptrdiff_t(at),
-               {bad, Message(QStringLiteral("Information required"), rejection)});
+    const QString rejection = prompt == TonnageTitle ? Rejection : EnterAValue;
+    run.insert(run.begin() + std::ptrdiff_t(at), {bad, Message(Info, rejection)});
     ScriptedPrompts script;
     Form1 form(&script);
     RunFromSelectCoc(form, script, run);
@@ -119,7 +117,7 @@ void NumericPromptsTest::repliesReadByTheDecidedRules() {
     QFETCH(QString, nitrogen);
     const QString path = dir_.filePath(QStringLiteral("read.txt"));
     std::vector<Step> run = GreenRun(path);
-    run[StepOf(run, QStringLiteral("C concentration associated with TPH"))].reply = reply;
+    run[StepOf(run, CarbonTitle)].reply = reply;
     ScriptedPrompts script;
     Form1 form(&script);
     RunFromSelectCoc(form, script, run);

@@ -3,6 +3,7 @@
 #include "app/QtPrompts.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
+#include "support/Texts.h"
 
 #include <QAbstractButton>
 #include <QInputDialog>
@@ -33,17 +34,15 @@ void QtPromptsTest::realQuestionBox() {
             auto* box = qobject_cast<QMessageBox*>(window);
             if (box == nullptr)
                 return driver.fail(QStringLiteral("not a message box"));
-            if (box->windowTitle() != QStringLiteral("Information required") ||
-                box->text() != QStringLiteral("Is it so?") || box->icon() != QMessageBox::NoIcon ||
+            if (box->windowTitle() != Info || box->text() != QStringLiteral("Is it so?") ||
+                box->icon() != QMessageBox::NoIcon ||
                 box->standardButtons() != (QMessageBox::Yes | QMessageBox::No))
                 driver.fail(QStringLiteral("wrong question box"));
             box->button(answer)->click();
         });
     }
-    QCOMPARE(prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("Is it so?")),
-             true);
-    QCOMPARE(prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("Is it so?")),
-             false);
+    QCOMPARE(prompts.askYesNo(Info, QStringLiteral("Is it so?")), true);
+    QCOMPARE(prompts.askYesNo(Info, QStringLiteral("Is it so?")), false);
     // Answered by the keyboard: the mnemonic letters, and Escape counts as No.
     const std::pair<int, bool> keys[] = {
         {Qt::Key_Y, true}, {Qt::Key_N, false}, {Qt::Key_Escape, false}, {Qt::Key_Return, true}};
@@ -53,8 +52,7 @@ void QtPromptsTest::realQuestionBox() {
             // A mnemonic key clicks its button with a short animation.
             (void)QTest::qWaitFor([window] { return !window->isVisible(); }, LoadedDeadlineMs);
         });
-        QCOMPARE(prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("Q")),
-                 expected);
+        QCOMPARE(prompts.askYesNo(Info, QStringLiteral("Q")), expected);
     }
     QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
 }
@@ -67,14 +65,12 @@ void QtPromptsTest::realMessageBox() {
         auto* box = qobject_cast<QMessageBox*>(window);
         if (box == nullptr)
             return driver.fail(QStringLiteral("not a message box"));
-        if (box->windowTitle() != QStringLiteral("No further action") ||
-            box->text() != QStringLiteral("No further action is required") ||
+        if (box->windowTitle() != NoActionTitle || box->text() != NoActionText ||
             box->icon() != QMessageBox::NoIcon || box->standardButtons() != QMessageBox::Ok)
             driver.fail(QStringLiteral("wrong message box"));
         QTest::keyClick(box, Qt::Key_Return);
     });
-    prompts.showMessage(QStringLiteral("No further action"),
-                        QStringLiteral("No further action is required"));
+    prompts.showMessage(NoActionTitle, NoActionText);
     QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
 }
 
@@ -86,14 +82,14 @@ void QtPromptsTest::realInputBox() {
         auto* box = qobject_cast<QInputDialog*>(window);
         if (box == nullptr)
             return driver.fail(QStringLiteral("not an input box"));
-        if (box->windowTitle() != QStringLiteral("Tonnage") ||
+        if (box->windowTitle() != TonnageTitle ||
             box->labelText() != QStringLiteral("Enter the tonnage") || !box->textValue().isEmpty())
             driver.fail(QStringLiteral("wrong input box"));
         QLineEdit* field = box->findChild<QLineEdit*>();
         QTest::keyClicks(field, QStringLiteral("12 t"));
         QTest::keyClick(field, Qt::Key_Return);
     });
-    QCOMPARE(prompts.askText(QStringLiteral("Tonnage"), QStringLiteral("Enter the tonnage")),
+    QCOMPARE(prompts.askText(TonnageTitle, QStringLiteral("Enter the tonnage")),
              std::optional<QString>(QStringLiteral("12 t")));
     QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
 }

@@ -5,6 +5,7 @@
 #include "core/Conclusions.h"
 
 #include "support/Runs.h"
+#include "support/Texts.h"
 
 #include <QTest>
 
@@ -15,16 +16,11 @@ namespace {
 
 using Steps = std::vector<Step>;
 
-const QString Info = QStringLiteral("Information required");
-const QString AssayDone = QStringLiteral("Has a bioavailability assay been carried out?");
 const QString AssayNeeded = QStringLiteral("A bioavailability assay needs to be carried out");
-const QString Degradation = QStringLiteral("Has a degradation bioassay been carried out?");
 const QString Chemical = QStringLiteral("Has a chemical bioavailability assay been carried out?");
 const QString Alcohol = QStringLiteral("Did the chemical bioavailability assay use alcohol?");
 const QString Cyclodextrin =
     QStringLiteral("Did the chemical bioavailability assay use cyclodextrin, TENAX or XAD?");
-const QString Exceeded = QStringLiteral(
-    "Did the residual soil after extraction have a concentration that exceeded the SGV or SSAC?");
 const QString WideRange = QStringLiteral("Was the residue a wide range of TPH?");
 const QString Competing = QStringLiteral("Were there other forms of carbon competing?");
 const QString Pahs = QStringLiteral("Was the residue mainly recaltricent PAHs?");
@@ -62,20 +58,13 @@ struct Part {
 
 Step Value(int stage, const QString& reply) {
     static const std::pair<QString, QString> inputs[StageCount] = {
-        {QStringLiteral("CFU concentration"),
-         QStringLiteral("Enter the concentration of CFU degraders per gram of soil")},
-        {QStringLiteral("CFU heterotrophs"),
-         QStringLiteral("Enter the concentration of CFU heterotrophs per gram of soil")},
-        {QStringLiteral("Respiration rate after bioaugmentation"),
-         QStringLiteral("Enter the respiration rate after bioaugmentation (mg CO2/gram dry soil)")},
-        {QStringLiteral("Biodegradation rate"),
-         QStringLiteral("Enter the rate of biodegradation measured in microcosm (mg per kg per "
-                        "day)")},
+        {CfuDegradersTitle, CfuDegradersPrompt},
+        {CfuHeterotrophsTitle, CfuHeterotrophsPrompt},
+        {BioaugmentationTitle, BioaugmentationPrompt},
+        {BiodegradationTitle, BiodegradationPrompt},
         {},
-        {QStringLiteral("C concentration associated with TPH"),
-         QStringLiteral("Enter the concentration of C (mg/kg) associated with TPH")},
-        {QStringLiteral("Co-contaminants"),
-         QStringLiteral("Enter the concentration of co-contaminants (mg/kg)")},
+        {CarbonTitle, CarbonPrompt},
+        {CoContaminantsTitle, CoContaminantsPrompt},
         {},
         {},
     };
@@ -157,8 +146,7 @@ void BiologicalAssessmentTest::findings_data() {
     value("co-contaminants 2000", CoContaminants, "2000",
           "Co-contaminants - more detailed testing required");
     row("co-contaminants 0 rejected", CoContaminants,
-        {Value(CoContaminants, QStringLiteral("0")),
-         Message(Info, QStringLiteral("Please enter a value")),
+        {Value(CoContaminants, QStringLiteral("0")), Message(Info, EnterAValue),
          Value(CoContaminants, QStringLiteral("2000"))},
         {QStringLiteral("Co-contaminants - more detailed testing required")});
 
@@ -253,8 +241,7 @@ void BiologicalAssessmentTest::fullPassAppendsAfterEarlierLines() {
     session.SoilPh = 7;
     session.BulkDensity = 1.2;
     Conversation wizard{session, script, script};
-    const QString verdict =
-        QStringLiteral("Ex-situ is a valid technical option, with a green light");
+    const QString verdict = GreenLine;
     AppendConclusion(wizard, verdict);
     AssessBiological(wizard);
     VERIFY_SCRIPT(script);

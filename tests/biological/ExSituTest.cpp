@@ -3,6 +3,7 @@
 #include "biological/ExSitu.h"
 
 #include "support/Runs.h"
+#include "support/Texts.h"
 
 #include <QTest>
 
@@ -13,18 +14,11 @@ namespace {
 
 using Steps = std::vector<Step>;
 
-const QString Info = QStringLiteral("Information required");
-const QString Recalcitrant = QStringLiteral("Is the material particularly recaltricent?");
 const QString PreTreatment = QStringLiteral("Can pre-treatment reduce the concentration?");
-const QString LowRespiration = QStringLiteral("Low respiration problem");
-const QString NotOption = QStringLiteral("Ex-situ is not a technical option");
-const QString AmberLine =
-    QStringLiteral("Ex-situ is a valid technical option, with an amber warning");
-const QString GreenLine = QStringLiteral("Ex-situ is a valid technical option, with a green light");
 
 const QString Hydrocarbons[] = {
-    QStringLiteral("Is the hydrocarbon light aliphatic/monoaromatic?"),
-    QStringLiteral("Is the hydrocarbon in the gasoline/paraffin/diesel range?"),
+    LightAliphatic,
+    GasolineRange,
     QStringLiteral("Is the hydrocarbon a manufactured gas plant residue?"),
     QStringLiteral("Is the hydrocarbon bunker oil?"),
     QStringLiteral("Is the hydrocarbon a heavy distillate/refinery waste?"),
@@ -39,19 +33,12 @@ struct NumericInput {
 };
 
 const NumericInput Inputs[StageCount] = {
-    {QStringLiteral("Concentration"), QStringLiteral("Enter the concentration of COCs (mg/kg)"),
-     QStringLiteral("500")},
+    {ConcentrationTitle, ConcentrationPrompt, QStringLiteral("500")},
     {},
-    {QStringLiteral("Respiration rate"),
-     QStringLiteral("Enter the matrix respiration rate (mg CO2 per gram dry weight soil per day)"),
-     QStringLiteral("0.5")},
-    {QStringLiteral("Soil pH"), QStringLiteral("Enter the soil pH"), QStringLiteral("7")},
-    {QStringLiteral("Bulk density"), QStringLiteral("Enter the soil bulk density"),
-     QStringLiteral("1.2")},
-    {QStringLiteral("Water holding capacity"),
-     QStringLiteral("Enter the water holding capacity (g water per 100g soil to bring to field "
-                    "capacity)"),
-     QStringLiteral("30")},
+    {RespirationTitle, RespirationPrompt, QStringLiteral("0.5")},
+    {SoilPhTitle, SoilPhPrompt, QStringLiteral("7")},
+    {BulkDensityTitle, BulkDensityPrompt, QStringLiteral("1.2")},
+    {WaterHoldingTitle, WaterHoldingPrompt, QStringLiteral("30")},
 };
 
 Step Reply(int stage, const QString& reply) {
@@ -70,8 +57,7 @@ Steps HydrocarbonSeries(int chosen, int rounds = 0) {
         steps.push_back(No(Hydrocarbons[i]));
     steps.push_back(Yes(Hydrocarbons[chosen]));
     if (chosen == 0)
-        steps.push_back(Message(QStringLiteral("Precaution required"),
-                                QStringLiteral("Precautions for volatile loss is required")));
+        steps.push_back(Message(PrecautionRequired, VolatileLoss));
     return steps;
 }
 
@@ -99,10 +85,10 @@ Step Red() {
     return Message(Info, NotOption);
 }
 Step Amber() {
-    return Message(QStringLiteral("Ex situ is valid, with warning"), AmberLine);
+    return Message(WarningTitle, AmberLine);
 }
 Step Green() {
-    return Message(QStringLiteral("Ex situ is valid"), GreenLine);
+    return Message(ValidTitle, GreenLine);
 }
 
 } // namespace
@@ -155,10 +141,8 @@ void ExSituTest::boundaries_data() {
                  QStringLiteral("Such low respiration is unlikely to be enhanced by augmentation")),
          Red()},
         {}, false, 0, 0);
-    row("respiration 0.02", Respiration, "0.02",
-        {Message(LowRespiration, QStringLiteral("Respiration may be enhanced by augmentation, "
-                                                "this should be done before proceeding"))},
-        {}, false, 0, 0);
+    row("respiration 0.02", Respiration, "0.02", {Message(LowRespiration, EnhanceFirst)}, {}, false,
+        0, 0);
     row("respiration 0.2", Respiration, "0.2", After(Respiration) + Steps{Green()}, {GreenLine},
         true, 7, 1.2);
 
@@ -251,10 +235,10 @@ void ExSituTest::rejectedReplies() {
     const Step rejected =
         reply ? Reply(stage, *reply) : Cancel(Inputs[stage].title, Inputs[stage].prompt);
     ScriptedPrompts script;
-    script.add(Before(stage) +
-               Steps{rejected, Message(Info, QStringLiteral("Please enter a value")),
-                     Reply(stage, Inputs[stage].standardReply)} +
-               After(stage) + Steps{Green()});
+    script.add(
+        Before(stage) +
+        Steps{rejected, Message(Info, EnterAValue), Reply(stage, Inputs[stage].standardReply)} +
+        After(stage) + Steps{Green()});
     Session session;
     ResetSession(session);
     Conversation wizard{session, script, script};
@@ -272,13 +256,10 @@ void ExSituTest::eachRunFollowsItsOwnVerdict_data() {
     QTest::newRow("red verdict") << Before(WaterHolding) +
                                         Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
                                  << QStringList{NotOption};
-    QTest::newRow("no verdict")
-        << Before(Respiration) +
-               Steps{Reply(Respiration, QStringLiteral("0.1")),
-                     Message(LowRespiration, QStringLiteral("Respiration may be enhanced by "
-                                                            "augmentation, this should be done "
-                                                            "before proceeding"))}
-        << QStringList{};
+    QTest::newRow("no verdict") << Before(Respiration) +
+                                       Steps{Reply(Respiration, QStringLiteral("0.1")),
+                                             Message(LowRespiration, EnhanceFirst)}
+                                << QStringList{};
 }
 
 void ExSituTest::eachRunFollowsItsOwnVerdict() {

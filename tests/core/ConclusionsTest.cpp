@@ -3,19 +3,14 @@
 #include "core/Conclusions.h"
 #include "core/PromptConventions.h"
 #include "support/ScriptedPrompts.h"
+#include "support/Texts.h"
 
 #include <QTest>
 
 using namespace terravia;
 using namespace terravia::test;
 
-namespace {
-
-const QString FullText = QStringLiteral(
-    "The conclusions list is full: no further lines can be added. The lines collected so far "
-    "are kept and written to the conclusions file. \"Clear all\" empties the list.");
-
-} // namespace
+namespace {} // namespace
 
 class ConclusionsTest : public QObject {
     Q_OBJECT
@@ -60,7 +55,7 @@ void ConclusionsTest::conclusionsBeyondTheStartSlotsAreKept() {
 }
 
 void ConclusionsTest::fullListRefusesAndTellsOncePerRun() {
-    ScriptedPrompts script{Message(QStringLiteral("Conclusions full"), FullText)};
+    ScriptedPrompts script{Message(FullTitle, FullText)};
     Session session;
     ResetSession(session);
     Conversation wizard{session, script, script};
@@ -76,7 +71,7 @@ void ConclusionsTest::fullListRefusesAndTellsOncePerRun() {
 
     // A new run tells the user again.
     session.CapacityReported = false;
-    script.add(Message(QStringLiteral("Conclusions full"), FullText));
+    script.add(Message(FullTitle, FullText));
     AppendConclusion(wizard, QStringLiteral("refused in the next run"));
     QCOMPARE(session.ConclusionCount, 32767);
     VERIFY_SCRIPT(script);

@@ -2,6 +2,7 @@
 
 #include "core/PromptConventions.h"
 #include "support/ScriptedPrompts.h"
+#include "support/Texts.h"
 
 #include <QTest>
 
@@ -10,12 +11,8 @@ using namespace terravia::test;
 
 namespace {
 
-const QString Title = QStringLiteral("Tonnage");
-const QString Prompt = QStringLiteral("Enter the tonnage of contaminated material");
-const QString Rejection = QStringLiteral("Please enter a numerical value");
-
 Step Rejected() {
-    return Message(QStringLiteral("Information required"), Rejection);
+    return Message(Info, Rejection);
 }
 
 } // namespace
@@ -44,20 +41,21 @@ void PromptConventionsTest::askPositiveNumberRejects_data() {
 
 void PromptConventionsTest::askPositiveNumberRejects() {
     QFETCH(std::optional<QString>, reply);
-    Step first = reply ? Input(Title, Prompt, *reply) : Cancel(Title, Prompt);
+    Step first =
+        reply ? Input(TonnageTitle, TonnagePrompt, *reply) : Cancel(TonnageTitle, TonnagePrompt);
     ScriptedPrompts script{first, Rejected(), first, Rejected(),
-                           Input(Title, Prompt, QStringLiteral("0.001"))};
+                           Input(TonnageTitle, TonnagePrompt, QStringLiteral("0.001"))};
     Session session;
     Conversation wizard{session, script, script};
-    QCOMPARE(AskPositiveNumber(wizard, Prompt, Title, Rejection), 0.001);
+    QCOMPARE(AskPositiveNumber(wizard, TonnagePrompt, TonnageTitle, Rejection), 0.001);
     VERIFY_SCRIPT(script);
 }
 
 void PromptConventionsTest::askPositiveNumberAcceptsFirstPositiveReply() {
-    ScriptedPrompts script{Input(Title, Prompt, QStringLiteral("12 t"))};
+    ScriptedPrompts script{Input(TonnageTitle, TonnagePrompt, QStringLiteral("12 t"))};
     Session session;
     Conversation wizard{session, script, script};
-    QCOMPARE(AskPositiveNumber(wizard, Prompt, Title, Rejection), 12.0);
+    QCOMPARE(AskPositiveNumber(wizard, TonnagePrompt, TonnageTitle, Rejection), 12.0);
     VERIFY_SCRIPT(script);
 }
 

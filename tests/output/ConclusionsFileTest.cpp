@@ -5,6 +5,7 @@
 
 #include "core/Conclusions.h"
 #include "support/ScriptedPrompts.h"
+#include "support/Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +34,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString Caption = QStringLiteral("Conclusions file");
 const QByteArray ThreeLines = "first\r\nsecond\r\nthird\r\n";
 
 void AddThreeLines(Conversation& wizard) {

@@ -3,6 +3,7 @@
 #include "support/Runs.h"
 #include "support/TestForm.h"
 #include "support/TestMain.h"
+#include "support/Texts.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -13,7 +14,7 @@ using namespace terravia::test;
 namespace {
 
 const QString Questions[] = {
-    QStringLiteral("Has the site history been established?"),
+    SiteHistory,
     QStringLiteral("Has a potential risk been identified during the risk assessment?"),
     QStringLiteral("Has an exposure risk been identified during the generic risk assessment?"),
     QStringLiteral(
@@ -22,16 +23,14 @@ const QString Questions[] = {
 };
 
 Step NoFurtherAction() {
-    return Message(QStringLiteral("No further action"),
-                   QStringLiteral("No further action is required"));
+    return Message(NoActionTitle, NoActionText);
 }
 
 bool IsModeChoice(QWidget& form) {
     QComboBox* combo = List(form, "Combo1");
     auto* command2 = form.findChild<QPushButton*>(QStringLiteral("Command2"));
     return combo->isVisible() && combo->isEnabled() && combo->count() == 2 &&
-           combo->itemText(0) == QStringLiteral("Define chemicals of concern (COCs)") &&
-           combo->itemText(1) == QStringLiteral("Define historical land use") &&
+           combo->itemText(0) == CocMode && combo->itemText(1) == LandUseMode &&
            combo->currentText().isEmpty() && command2->isVisible() && command2->isEnabled();
 }
 
@@ -106,8 +105,8 @@ void RiskScreeningTest::screeningAgainWithoutClearAllDoublesTheModes() {
     Click(form, "Command1");
     QComboBox* combo = List(form, "Combo1");
     QCOMPARE(combo->count(), 4);
-    QCOMPARE(combo->itemText(2), QStringLiteral("Define chemicals of concern (COCs)"));
-    QCOMPARE(combo->itemText(3), QStringLiteral("Define historical land use"));
+    QCOMPARE(combo->itemText(2), CocMode);
+    QCOMPARE(combo->itemText(3), LandUseMode);
     QCOMPARE(combo->currentText(), QString());
     VERIFY_SCRIPT(script);
 }

@@ -3,6 +3,7 @@
 #include "support/Runs.h"
 #include "support/TestForm.h"
 #include "support/TestMain.h"
+#include "support/Texts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,13 +14,10 @@ using namespace terravia::test;
 
 namespace {
 
-const QString CocMode = QStringLiteral("Define chemicals of concern (COCs)");
-const QString LandUseMode = QStringLiteral("Define historical land use");
 const QString Airports = QStringLiteral("Airports");
 
 Step SelectionRequired() {
-    return Message(QStringLiteral("Information required"),
-                   QStringLiteral("A selection is required"));
+    return Message(Info, QStringLiteral("A selection is required"));
 }
 
 std::vector<Step> Run() {

@@ -3,15 +3,13 @@
 #include "screening/TonnageMedium.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"
+#include "support/Texts.h"
 
 using namespace terravia;
 using namespace terravia::test;
 
 namespace {
 
-const QString TonnageTitle = QStringLiteral("Tonnage");
-const QString TonnagePrompt = QStringLiteral("Enter the tonnage of contaminated material");
-const QString Solid = QStringLiteral("Soil, Sediment, Bedrock and Sludge Treatment Technologies?");
 const QString Liquid =
     QStringLiteral("Ground Water, Surface Water, and Leachate Treatment Technologies?");
 
@@ -42,9 +40,7 @@ void TonnageMediumTest::tonnageRejections() {
     QFETCH(std::optional<QString>, reply);
     const Step rejected =
         reply ? Input(TonnageTitle, TonnagePrompt, *reply) : Cancel(TonnageTitle, TonnagePrompt);
-    ScriptedPrompts script{rejected,
-                           Message(QStringLiteral("Information required"),
-                                   QStringLiteral("Please enter a numerical value")),
+    ScriptedPrompts script{rejected, Message(Info, Rejection),
                            Input(TonnageTitle, TonnagePrompt, QStringLiteral("7"))};
     Session session;
     ResetSession(session);
@@ -95,8 +91,7 @@ void TonnageMediumTest::medium() {
     ScriptedPrompts script;
     for (const QChar a : answers) {
         if (a == u'!')
-            script.add(Message(QStringLiteral("Information required"),
-                               QStringLiteral("You have to choose solid or liquid")));
+            script.add(Message(Info, QStringLiteral("You have to choose solid or liquid")));
         else if (a.toLower() == u's')
             script.add(a == u'S' ? Yes(Solid) : No(Solid));
         else

@@ -3,6 +3,7 @@
 #include "support/Runs.h"
 #include "support/TestForm.h"
 #include "support/TestMain.h"
+#include "support/Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,8 +20,6 @@ namespace {
 
 const QString Others = QStringLiteral("Others e.g. Asbestos");
 const QString Airports = QStringLiteral("Airports");
-const QString Concentration = QStringLiteral("Concentration");
-const QString ConcentrationPrompt = QStringLiteral("Enter the concentration of COCs (mg/kg)");
 
 // The lines that PlainBiological and OffSiteTargets add after a green verdict.
 const char* const PlainBiologicalLines[] = {
@@ -58,9 +57,7 @@ QList<QByteArray> Lines(const QByteArray& bytes) {
 
 // A window that has come through a positive screening to the stage of the given list.
 void ReachStage(TestForm& form, ScriptedPrompts& script, bool coc, const QString& entry) {
-    ChooseMode(form, script,
-               coc ? QStringLiteral("Define chemicals of concern (COCs)")
-                   : QStringLiteral("Define historical land use"));
+    ChooseMode(form, script, coc ? CocMode : LandUseMode);
     Pick(form, coc ? "Combo3" : "Combo2", entry);
 }
 
@@ -96,7 +93,7 @@ void WholeRunTest::greenRunWritesTheGoldenFile() {
     // The window shows the verdict's colour while it is open, and keeps the path.
     QColor whileOpen;
     std::find_if(run.begin(), run.end(), [](const Step& step) {
-        return step.title == QStringLiteral("Ex situ is valid");
+        return step.title == ValidTitle;
     })->whileOpen = [&] { whileOpen = form.palette().color(QPalette::Window); };
     script.add(run);
     Click(form, "Command4");
@@ -122,12 +119,9 @@ void WholeRunTest::amberRun() {
     form.show();
     ReachStage(form, script, true, Others);
     std::vector<Step> exSitu = GreenExSitu();
-    exSitu[1] = Yes(QStringLiteral("Is the hydrocarbon light aliphatic/monoaromatic?"));
-    exSitu[2] = Message(QStringLiteral("Precaution required"),
-                        QStringLiteral("Precautions for volatile loss is required"));
-    exSitu.back() =
-        Message(QStringLiteral("Ex situ is valid, with warning"),
-                QStringLiteral("Ex-situ is a valid technical option, with an amber warning"));
+    exSitu[1] = Yes(LightAliphatic);
+    exSitu[2] = Message(PrecautionRequired, VolatileLoss);
+    exSitu.back() = Message(WarningTitle, AmberLine);
     const QString path = dir_.filePath(QStringLiteral("amber.txt"));
     script.add(Join({TonnageAndMedium(), exSitu, PlainBiological(), OffSiteTargets(), SaveAs(path),
                      ProcessComplete()}));
@@ -159,9 +153,7 @@ void WholeRunTest::respirationStopWritesNoFile() {
     std::vector<Step> exSitu = GreenExSitu();
     exSitu.resize(4);
     exSitu[3].reply = QStringLiteral("0.1");
-    exSitu.push_back(Message(QStringLiteral("Low respiration problem"),
-                             QStringLiteral("Respiration may be enhanced by augmentation, this "
-                                            "should be done before proceeding")));
+    exSitu.push_back(Message(LowRespiration, EnhanceFirst));
     script.add(Join({TonnageAndMedium(), exSitu, ProcessComplete()}));
     Click(form, "Command4");
     VERIFY_SCRIPT(script);
@@ -174,39 +166,26 @@ void WholeRunTest::cleanUpTargetPaths_data() {
     QTest::addColumn<QStringList>("questions");
     QTest::addColumn<QString>("answers");
     QTest::addColumn<QStringList>("lines");
-    const QString analysis =
-        QStringLiteral("Has a full chemical analysis been conducted of the materials?");
-    const QString onSite = QStringLiteral("Is the intended end-use on-site?");
-    const QString residential = QStringLiteral("Is the intended land use residential?");
-    const QString topsoil = QStringLiteral("Will the cleaned materials be used for topsoil?");
-    const QString foundations =
-        QStringLiteral("Will the cleaned materials be used for foundations?");
-    const QString structure =
-        QStringLiteral("Is structure and bulk density suitable for construction?");
-    const QString capped =
-        QStringLiteral("Will the cleaned materials be capped and used in recreational areas?");
-    const QString industrial = QStringLiteral("Is the intended land use industrial?");
-    const QString zone = QStringLiteral(
-        "Is there a zone for attenuation and dilution of source materials at the site?");
-    const QString risk = QStringLiteral("Carry out quantitative risk assessment");
-    const QString toddler = QStringLiteral("Estimate SGVs where toddler ingestion is key receptor");
-    const QString water = QStringLiteral(
-        "Assume the regulators will require water with <10 micrograms per ml TPH and other COCs "
-        "defined");
-    const QString p20all = QStringLiteral("Develop data for P20 at levels 1, 2 and 3");
-    const QString p20 = QStringLiteral("Develop data for P20 at levels 1 and 2");
-    const QString quality =
-        QStringLiteral("Water quality targets to be met in negotiation with regulator");
+    const QString analysis = Analysis;
+    const QString onSite = OnSite;
+    const QString residential = Residential;
+    const QString topsoil = Topsoil;
+    const QString foundations = Foundations;
+    const QString structure = Suitable;
+    const QString capped = Capped;
+    const QString industrial = Industrial;
+    const QString zone = Zone;
+    const QString risk = RiskAssessment;
+    const QString toddler = ToddlerSgvs;
+    const QString water = Water;
+    const QString p20all = ThreeLevels;
+    const QString p20 = TwoLevels;
+    const QString quality = Negotiation;
 
     QTest::newRow("no analysis") << QStringList{analysis} << "N"
-                                 << QStringList{QStringLiteral(
-                                        "A full chemical analysis of the materials is required")};
-    QTest::newRow("off-site")
-        << QStringList{analysis, onSite} << "YN"
-        << QStringList{QStringLiteral("WASTE acceptance criteria through leachate testing - "
-                                      "determine if materials are inert"),
-                       QStringLiteral("WASTE acceptance criteria through leachate testing - "
-                                      "determine if materials are hazardous")};
+                                 << QStringList{AnalysisRequiredLine};
+    QTest::newRow("off-site") << QStringList{analysis, onSite} << "YN"
+                              << QStringList{WasteInert, WasteHazardous};
     QTest::newRow("residential topsoil, zone")
         << QStringList{analysis, onSite, residential, topsoil, zone} << "YYYYY"
         << QStringList{risk, toddler, water, p20all, quality};
@@ -241,9 +220,7 @@ void WholeRunTest::cleanUpTargetPaths() {
     for (qsizetype i = 0; i < questions.size(); ++i)
         targets.push_back(answers[i] == u'Y' ? Yes(questions[i]) : No(questions[i]));
     if (answers == QStringLiteral("N"))
-        targets.push_back(Message(
-            QStringLiteral("Chemical analysis required"),
-            QStringLiteral("Clean-up targets can only be conducted with full chemical analysis")));
+        targets.push_back(Message(ChemicalAnalysisRequired, NoTargetsLine));
     const QString path =
         dir_.filePath(QStringLiteral("targets-") + answers + QStringLiteral(".txt"));
     script.add(Join({TonnageAndMedium(), GreenExSitu(), PlainBiological(), targets, SaveAs(path),
@@ -334,11 +311,7 @@ void WholeRunTest::fullListIsWrittenAndReportedOnce() {
     for (int run = 1; run <= 14; ++run) {
         std::vector<Step> steps = GreenRun(path);
         if (run == 14) {
-            const Step full = Message(
-                QStringLiteral("Conclusions full"),
-                QStringLiteral("The conclusions list is full: no further lines can be added. The "
-                               "lines collected so far are kept and written to the conclusions "
-                               "file. \"Clear all\" empties the list."));
+            const Step full = Message(FullTitle, FullText);
             steps.insert(steps.begin() + 2, full);
         }
         script.add(steps);

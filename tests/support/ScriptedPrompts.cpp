@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "support/ScriptedPrompts.h"
+#include "support/Texts.h"
 
 #include <QtGlobal>
 
@@ -31,11 +32,11 @@ constexpr int DerailedPromptLimit = 200000;
 } // namespace
 
 Step Yes(const QString& question) {
-    return {Step::Kind::Question, QStringLiteral("Information required"), question, true, {}, {}};
+    return {Step::Kind::Question, Info, question, true, {}, {}};
 }
 
 Step No(const QString& question) {
-    return {Step::Kind::Question, QStringLiteral("Information required"), question, false, {}, {}};
+    return {Step::Kind::Question, Info, question, false, {}, {}};
 }
 
 Step Message(const QString& title, const QString& text) {

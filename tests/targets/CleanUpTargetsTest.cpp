@@ -4,6 +4,7 @@
 
 #include "core/Conclusions.h"
 #include "support/ScriptedPrompts.h"
+#include "support/Texts.h"
 
 #include <QTest>
 
@@ -13,29 +14,6 @@ using namespace terravia::test;
 namespace {
 
 using Steps = std::vector<Step>;
-
-const QString Analysis =
-    QStringLiteral("Has a full chemical analysis been conducted of the materials?");
-const QString OnSite = QStringLiteral("Is the intended end-use on-site?");
-const QString Residential = QStringLiteral("Is the intended land use residential?");
-const QString Industrial = QStringLiteral("Is the intended land use industrial?");
-const QString Topsoil = QStringLiteral("Will the cleaned materials be used for topsoil?");
-const QString Foundations = QStringLiteral("Will the cleaned materials be used for foundations?");
-const QString Suitable = QStringLiteral("Is structure and bulk density suitable for construction?");
-const QString Capped =
-    QStringLiteral("Will the cleaned materials be capped and used in recreational areas?");
-const QString Zone =
-    QStringLiteral("Is there a zone for attenuation and dilution of source materials at the site?");
-
-const QString RiskAssessment = QStringLiteral("Carry out quantitative risk assessment");
-const QString ToddlerSgvs = QStringLiteral("Estimate SGVs where toddler ingestion is key receptor");
-const QString Water = QStringLiteral(
-    "Assume the regulators will require water with <10 micrograms per ml TPH and other COCs "
-    "defined");
-const QString ThreeLevels = QStringLiteral("Develop data for P20 at levels 1, 2 and 3");
-const QString TwoLevels = QStringLiteral("Develop data for P20 at levels 1 and 2");
-const QString Negotiation =
-    QStringLiteral("Water quality targets to be met in negotiation with regulator");
 
 Steps OnSiteStart() {
     return {Yes(Analysis), Yes(OnSite)};
@@ -62,17 +40,10 @@ void CleanUpTargetsTest::everyPath_data() {
         QTest::newRow(name) << steps << lines;
     };
     QTest::newRow("no chemical analysis")
-        << Steps{No(Analysis),
-                 Message(QStringLiteral("Chemical analysis required"),
-                         QStringLiteral("Clean-up targets can only be conducted with full "
-                                        "chemical analysis"))}
-        << QStringList{QStringLiteral("A full chemical analysis of the materials is required")};
-    QTest::newRow("off-site")
-        << Steps{Yes(Analysis), No(OnSite)}
-        << QStringList{QStringLiteral("WASTE acceptance criteria through leachate testing - "
-                                      "determine if materials are inert"),
-                       QStringLiteral("WASTE acceptance criteria through leachate testing - "
-                                      "determine if materials are hazardous")};
+        << Steps{No(Analysis), Message(ChemicalAnalysisRequired, NoTargetsLine)}
+        << QStringList{AnalysisRequiredLine};
+    QTest::newRow("off-site") << Steps{Yes(Analysis), No(OnSite)}
+                              << QStringList{WasteInert, WasteHazardous};
     onSite("topsoil, zone", {Yes(Residential), Yes(Topsoil)}, true, {RiskAssessment, ToddlerSgvs});
     onSite("topsoil, no zone", {Yes(Residential), Yes(Topsoil)}, false,
            {RiskAssessment, ToddlerSgvs});

@@ -19,15 +19,15 @@ void Wizard::setBackColor(Rgb color) {
     form->update();
 }
 
-QString Wizard::chosenPath() const {
-    return controls.Text1 != nullptr ? controls.Text1->text() : chosenPath_;
+QString Wizard::conclusionsPath() const {
+    return controls.Text1 != nullptr ? controls.Text1->text() : conclusionsPath_;
 }
 
-void Wizard::setChosenPath(const QString& path) {
+void Wizard::setConclusionsPath(const QString& path) {
     if (controls.Text1 != nullptr)
         controls.Text1->setText(path);
     else
-        chosenPath_ = path;
+        conclusionsPath_ = path;
 }
 
 } // namespace terravia

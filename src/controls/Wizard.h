@@ -17,13 +17,13 @@ struct Wizard : Window, Conversation {
 
     void setBackColor(Rgb color) override;
     // Text1 holds the path between saves; without the window, the wizard itself.
-    QString chosenPath() const override;
-    void setChosenPath(const QString& path) override;
+    QString conclusionsPath() const override;
+    void setConclusionsPath(const QString& path) override;
 
     MainControls controls;
 
 private:
-    QString chosenPath_;
+    QString conclusionsPath_;
 };
 
 } // namespace terravia

@@ -28,8 +28,8 @@ public:
     virtual ~Window() = default;
 
     virtual void setBackColor(Rgb color) = 0;
-    virtual QString chosenPath() const = 0;
-    virtual void setChosenPath(const QString& path) = 0;
+    virtual QString conclusionsPath() const = 0;
+    virtual void setConclusionsPath(const QString& path) = 0;
 };
 
 } // namespace terravia

@@ -18,9 +18,9 @@ QString ChooseLocation(Conversation& wizard) {
     for (;;) {
         const std::optional<QString> chosen = wizard.prompts.askSaveLocation(Caption);
         if (chosen.has_value())
-            wizard.window.setChosenPath(*chosen);
-        if (!wizard.window.chosenPath().isEmpty())
-            return wizard.window.chosenPath();
+            wizard.window.setConclusionsPath(*chosen);
+        if (!wizard.window.conclusionsPath().isEmpty())
+            return wizard.window.conclusionsPath();
         ShowMessage(wizard, u"A file name and location are needed to save the conclusions"_s,
                     Caption);
     }

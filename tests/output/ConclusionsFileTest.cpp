@@ -313,7 +313,7 @@ void ConclusionsFileTest::closedAfterEarlierSaveWritesThere() {
     run.script.add({Save(Caption, path), CloseSave(Caption)});
 
     WriteConclusionsFile(run.wizard);
-    QCOMPARE(run.script.chosenPath(), path);
+    QCOMPARE(run.script.conclusionsPath(), path);
     AppendConclusion(run.wizard, QStringLiteral("fourth"));
     WriteConclusionsFile(run.wizard);
 

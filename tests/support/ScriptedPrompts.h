@@ -57,8 +57,8 @@ public:
     std::optional<QString> askSaveLocation(const QString& caption) override;
 
     void setBackColor(Rgb color) override { backColors_.push_back(color); }
-    QString chosenPath() const override { return chosenPath_; }
-    void setChosenPath(const QString& path) override { chosenPath_ = path; }
+    QString conclusionsPath() const override { return conclusionsPath_; }
+    void setConclusionsPath(const QString& path) override { conclusionsPath_ = path; }
     // Every colour the window was given, in order.
     const std::vector<Rgb>& backColors() const { return backColors_; }
 
@@ -78,7 +78,7 @@ private:
     QStringList transcript_;
     QTemporaryDir scratch_;
     std::vector<Rgb> backColors_;
-    QString chosenPath_;
+    QString conclusionsPath_;
 };
 
 } // namespace terravia::test

@@ -2,6 +2,7 @@
 
 #include "app/Dialog.h"
 
+#include "app/DirectoryNames.h"
 #include "app/DirectoryTree.h"
 #include "app/Placement.h"
 #include "app/Volumes.h"
@@ -42,12 +43,6 @@ QString DriveDirectory(const QString& rootPath) {
 
 namespace {
 
-// Runs on a reading thread.
-QStringList FileNames(const QString& directory) {
-    return QDir(directory).entryList(QDir::Files,
-                                     QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-}
-
 bool IsReturn(const QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;
@@ -61,7 +56,7 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
-    , fileReading_(FileNames, [this](const QStringList& names) { ShowFiles(names); }) {
+    , fileReading_(ListFiles, [this](const QStringList& names) { ShowFiles(names); }) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setFixedSize(ClientSize);

@@ -48,4 +48,19 @@ std::optional<std::vector<DirectoryEntry>> ListDirectories(const QString& path) 
     return entries;
 }
 
+QStringList ListFiles(const QString& path) {
+    QStringList names;
+    QDirIterator found(path, QDir::Files);
+    while (found.hasNext()) {
+        found.next();
+        names.append(found.fileName());
+    }
+    QCollator order;
+    order.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(names.begin(), names.end(), [&order](const QString& left, const QString& right) {
+        return NameBefore(order, left, right);
+    });
+    return names;
+}
+
 } // namespace terravia

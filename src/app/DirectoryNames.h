@@ -4,6 +4,7 @@
 
 #include <QCollator>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -28,5 +29,9 @@ struct DirectoryEntry {
 // name order; nothing where it is not a directory. Safe on any thread: the tree runs it on a
 // reading thread, as many thousand files may stand beside the subdirectories.
 std::optional<std::vector<DirectoryEntry>> ListDirectories(const QString& path);
+
+// The files of a directory by name, hidden ones left out, in the order of the user's language,
+// case aside; safe on any thread. Only the names are kept, however many files there are.
+QStringList ListFiles(const QString& path);
 
 } // namespace terravia

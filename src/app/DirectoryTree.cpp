@@ -157,15 +157,6 @@ Node* DirectoryTree::Find(const QString& path, bool make) {
         if (!(wanted + u'/').startsWith(root, NameCase))
             continue;
         Node* node = drive.get();
-        // A drive keeps the letter's case of the first path that asks for it ("c:/" from the
-        // start directory), as the paths the tree hands back always have.
-        if (make && !node->pinned) {
-            node->pinned = true;
-            if (node->name.compare(wanted.left(node->name.size()), Qt::CaseSensitive) != 0) {
-                node->name = wanted.left(node->name.size());
-                Q_EMIT dataChanged(IndexOf(node), IndexOf(node));
-            }
-        }
         for (const QString& name : wanted.mid(root.size()).split(u'/', Qt::SkipEmptyParts)) {
             node = Child(node, name, make);
             if (node == nullptr)

@@ -42,78 +42,73 @@ class DesktopFontsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanup();
-    void desktopFont_data();
-    void desktopFont();
+    void initTestCase() {
+        desktopDefault_ = QApplication::font();
+        Form1 form;
+        for (const char* name : Buttons) {
+            const auto* button = form.findChild<QPushButton*>(QLatin1StringView(name));
+            baseline_.append({button->font(), button->geometry()});
+        }
+        qInfo("scale %g, logical dpi %g", QGuiApplication::primaryScreen()->devicePixelRatio(),
+              QGuiApplication::primaryScreen()->logicalDotsPerInchY());
+    }
+
+    void cleanup() { QApplication::setFont(desktopDefault_); }
+
+    void desktopFont_data() {
+        QTest::addColumn<qreal>("points");
+        for (const qreal points : {8.0, 10.0, 11.0, 14.0})
+            QTest::addRow("%g pt", points) << points;
+    }
+
+    void desktopFont() {
+        QFETCH(qreal, points);
+        QFont desktop = desktopDefault_;
+        desktop.setPointSizeF(points);
+        QApplication::setFont(desktop);
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form, LoadedDeadlineMs));
+
+        for (std::size_t i = 0; i < std::size(Buttons); ++i) {
+            const auto* button = form.findChild<QPushButton*>(QLatin1StringView(Buttons[i]));
+            const int needs = QFontMetrics(button->font()).horizontalAdvance(button->text());
+            QVERIFY2(needs <= StyleRoom(button),
+                     qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, the frame leaves %4")
+                                    .arg(QLatin1StringView(Buttons[i]), button->text())
+                                    .arg(needs)
+                                    .arg(StyleRoom(button))));
+            QCOMPARE(button->font(), baseline_[qsizetype(i)].first);
+            QCOMPARE(button->geometry(), baseline_[qsizetype(i)].second);
+        }
+
+        FillLists(form);
+        const int screenWidth = form.screen()->availableGeometry().width();
+        for (const char* name : Lists) {
+            auto* combo = form.findChild<QComboBox*>(QLatin1StringView(name));
+            int longest = 0;
+            for (int row = 0; row < combo->count(); ++row)
+                longest = std::max(
+                    longest,
+                    combo->view()->sizeHintForIndex(combo->model()->index(row, 0)).width());
+            combo->showPopup();
+            const int shown = combo->view()->viewport()->width();
+            const int decorations = combo->view()->window()->width() - shown;
+            combo->hidePopup();
+            QVERIFY2(
+                shown >= std::min(longest, screenWidth - decorations),
+                qPrintable(QStringLiteral("%1: the open list is %2 px wide, its longest entry %3")
+                               .arg(QLatin1StringView(name))
+                               .arg(shown)
+                               .arg(longest)));
+        }
+    }
 
 private:
     QFont desktopDefault_;
     // Each button's font and place under the platform's own font.
     QList<std::pair<QFont, QRect>> baseline_;
 };
-
-void DesktopFontsTest::initTestCase() {
-    desktopDefault_ = QApplication::font();
-    Form1 form;
-    for (const char* name : Buttons) {
-        const auto* button = form.findChild<QPushButton*>(QLatin1StringView(name));
-        baseline_.append({button->font(), button->geometry()});
-    }
-    qInfo("scale %g, logical dpi %g", QGuiApplication::primaryScreen()->devicePixelRatio(),
-          QGuiApplication::primaryScreen()->logicalDotsPerInchY());
-}
-
-void DesktopFontsTest::cleanup() {
-    QApplication::setFont(desktopDefault_);
-}
-
-void DesktopFontsTest::desktopFont_data() {
-    QTest::addColumn<qreal>("points");
-    for (const qreal points : {8.0, 10.0, 11.0, 14.0})
-        QTest::addRow("%g pt", points) << points;
-}
-
-void DesktopFontsTest::desktopFont() {
-    QFETCH(qreal, points);
-    QFont desktop = desktopDefault_;
-    desktop.setPointSizeF(points);
-    QApplication::setFont(desktop);
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form, LoadedDeadlineMs));
-
-    for (std::size_t i = 0; i < std::size(Buttons); ++i) {
-        const auto* button = form.findChild<QPushButton*>(QLatin1StringView(Buttons[i]));
-        const int needs = QFontMetrics(button->font()).horizontalAdvance(button->text());
-        QVERIFY2(needs <= StyleRoom(button),
-                 qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, the frame leaves %4")
-                                .arg(QLatin1StringView(Buttons[i]), button->text())
-                                .arg(needs)
-                                .arg(StyleRoom(button))));
-        QCOMPARE(button->font(), baseline_[qsizetype(i)].first);
-        QCOMPARE(button->geometry(), baseline_[qsizetype(i)].second);
-    }
-
-    FillLists(form);
-    const int screenWidth = form.screen()->availableGeometry().width();
-    for (const char* name : Lists) {
-        auto* combo = form.findChild<QComboBox*>(QLatin1StringView(name));
-        int longest = 0;
-        for (int row = 0; row < combo->count(); ++row)
-            longest = std::max(
-                longest, combo->view()->sizeHintForIndex(combo->model()->index(row, 0)).width());
-        combo->showPopup();
-        const int shown = combo->view()->viewport()->width();
-        const int decorations = combo->view()->window()->width() - shown;
-        combo->hidePopup();
-        QVERIFY2(shown >= std::min(longest, screenWidth - decorations),
-                 qPrintable(QStringLiteral("%1: the open list is %2 px wide, its longest entry %3")
-                                .arg(QLatin1StringView(name))
-                                .arg(shown)
-                                .arg(longest)));
-    }
-}
 
 TERRAVIA_TEST_MAIN(DesktopFontsTest)
 #include "DesktopFontsTest.moc"

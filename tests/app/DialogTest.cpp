@@ -75,342 +75,328 @@ class DialogTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init();
-    void startState();
-    void opensOnTheStartDirectory();
-    void fileClickFillsTheName();
-    void returnInTheFileListOnlyPicks();
-    void fileListFollowsItsDirectory();
-    void currentDirectoryAndItsSubdirectoriesInView();
-    void directoryChangeKeepsTheName_data();
-    void directoryChangeKeepsTheName();
-    void okBuildsThePath_data();
-    void okBuildsThePath();
-    void choosableVolumes_data();
-    void choosableVolumes();
-    void startDirectoryPrefersDriveC();
-    void realPromptsShowAFreshDialog();
-    void aWaitingReadingIsReplaced();
+    void init() {
+        QDir(dir_.path()).mkpath(QStringLiteral("zsub"));
+        Touch(dir_.filePath(QStringLiteral("b.csv")));
+        Touch(dir_.filePath(QStringLiteral("a.txt")));
+        Touch(dir_.filePath(QStringLiteral("zsub/inner.txt")));
+    }
+
+    void startState() {
+        Dialog dialog(nullptr, dir_.path());
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog Caption"));
+        QCOMPARE(dialog.minimumSize(), QSize(354, 488));
+        QCOMPARE(dialog.maximumSize(), QSize(354, 488));
+        QVERIFY(!(dialog.windowFlags() &
+                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(dialog.geometry(), QRect(184, 250, 354, 488));
+        const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 1);
+        QCOMPARE(buttons[0]->objectName(), QStringLiteral("OKButton"));
+        QCOMPARE(buttons[0]->text(), QStringLiteral("OK"));
+        QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
+
+        struct Place {
+            const char* name;
+            QRect geometry;
+        };
+        constexpr Place places[] = {{"OKButton", {128, 448, 97, 33}},
+                                    {"Drive1", {8, 8, 337, 21}},
+                                    {"Dir1", {8, 32, 337, 186}},
+                                    {"File1", {8, 224, 337, 188}},
+                                    {"Text1", {8, 416, 337, 25}}};
+        QList<QWidget*> named;
+        for (const Place& place : places) {
+            named.append(Control<QWidget>(dialog, place.name));
+            QCOMPARE(named.last()->geometry(), place.geometry);
+        }
+        QList<QWidget*> tabOrder;
+        QWidget* widget = named[0];
+        do {
+            if (named.contains(widget) && (widget->focusPolicy() & Qt::TabFocus))
+                tabOrder.append(widget);
+            widget = widget->nextInFocusChain();
+        } while (widget != named[0]);
+        QCOMPARE(tabOrder, named);
+    }
+
+    void opensOnTheStartDirectory() {
+        Dialog dialog(nullptr, dir_.path());
+        auto* tree = Control<QTreeView>(dialog, "Dir1");
+        QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), dir_.path());
+        QCOMPARE(dialog.directoryText(), QDir::toNativeSeparators(dir_.path()));
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(Control<QListView>(dialog, "File1")),
+                                  (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.csv")}),
+                                  LoadedDeadlineMs);
+        // The volume that holds the directory; where no mounted volume is seen to hold it (inside
+        // a chroot), the file system's root, so that the drive list never shows a blank.
+        const QString root = QStorageInfo(dir_.path()).rootPath();
+        auto* drives = Control<QComboBox>(dialog, "Drive1");
+        QCOMPARE(drives->currentData().toString(), root.isEmpty() ? QDir::rootPath() : root);
+        QVERIFY(!drives->currentText().isEmpty());
+    }
+
+    void fileClickFillsTheName() {
+        Dialog dialog(nullptr, dir_.path());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        auto* files = Control<QListView>(dialog, "File1");
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid(),
+                                 LoadedDeadlineMs);
+
+        Click(files, Row(files, files->rootIndex(), QStringLiteral("b.csv")));
+
+        QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
+    }
+
+    void returnInTheFileListOnlyPicks() {
+        Dialog dialog(nullptr, dir_.path());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        auto* files = Control<QListView>(dialog, "File1");
+        files->setFocus();
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid(),
+                                 LoadedDeadlineMs);
+        files->setCurrentIndex(Row(files, files->rootIndex(), QStringLiteral("b.csv")));
+
+        QTest::keyClick(files, Qt::Key_Return);
+
+        QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.result(), 0);
+    }
+
+    void fileListFollowsItsDirectory() {
+        QTemporaryDir dir;
+        const QString start = dir.filePath(u"start"_s);
+        QDir(dir.path()).mkpath(u"start/sub"_s);
+        Touch(start + u"/b.csv"_s);
+        Touch(start + u"/d.txt"_s);
+        Dialog dialog(nullptr, start);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        auto* files = Control<QListView>(dialog, "File1");
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"d.txt"_s).isValid(),
+                                 LoadedDeadlineMs);
+        files->setCurrentIndex(Row(files, files->rootIndex(), u"d.txt"_s));
+
+        // Made and removed by another program while the dialog is open; the user stays where
+        // they stood, and nothing is picked for them.
+        Touch(start + u"/a.txt"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), (QStringList{u"a.txt"_s, u"b.csv"_s, u"d.txt"_s}),
+                                  LoadedDeadlineMs);
+        QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
+        QVERIFY(QFile::remove(start + u"/b.csv"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), (QStringList{u"a.txt"_s, u"d.txt"_s}),
+                                  LoadedDeadlineMs);
+        QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
+        QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
+
+        // The next directory is followed in its turn.
+        auto* tree = Control<QTreeView>(dialog, "Dir1");
+        const QPersistentModelIndex here = tree->currentIndex();
+        QTRY_VERIFY_WITH_TIMEOUT(Row(tree, here, u"sub"_s).isValid(), LoadedDeadlineMs);
+        tree->setCurrentIndex(Row(tree, here, u"sub"_s));
+        QCOMPARE(Listed(files), QStringList());
+        Touch(start + u"/sub/f.txt"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{u"f.txt"_s}, LoadedDeadlineMs);
+    }
+
+    void currentDirectoryAndItsSubdirectoriesInView() {
+        for (const char* name : {"sub1", "sub2", "sub3"})
+            QDir(dir_.path()).mkpath(QLatin1StringView(name));
+        Dialog dialog(nullptr, dir_.path());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        auto* tree = Control<QTreeView>(dialog, "Dir1");
+        const QPersistentModelIndex current = tree->currentIndex();
+        QTRY_COMPARE_WITH_TIMEOUT(tree->model()->rowCount(current), 4, LoadedDeadlineMs);
+        const QRect shown = tree->viewport()->rect();
+
+        for (int row = 0; row < 3; ++row)
+            QTRY_VERIFY_WITH_TIMEOUT(
+                shown.contains(tree->visualRect(tree->model()->index(row, 0, current))),
+                LoadedDeadlineMs);
+        QVERIFY(shown.contains(tree->visualRect(current)));
+    }
+
+    void directoryChangeKeepsTheName_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("type-ahead") << QStringLiteral("keys");
+        QTest::newRow("mouse") << QStringLiteral("mouse");
+        QTest::newRow("current index") << QStringLiteral("index");
+    }
+
+    void directoryChangeKeepsTheName() {
+        QFETCH(QString, how);
+        Dialog dialog(nullptr, dir_.path());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        auto* tree = Control<QTreeView>(dialog, "Dir1");
+        auto* files = Control<QListView>(dialog, "File1");
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("a.txt")).isValid(),
+                                 LoadedDeadlineMs);
+        Click(files, Row(files, files->rootIndex(), QStringLiteral("a.txt")));
+        // Rows move as their directories are listed: only a persistent index stays on its item.
+        const QPersistentModelIndex start = tree->currentIndex();
+        QTRY_VERIFY_WITH_TIMEOUT(Row(tree, start, QStringLiteral("zsub")).isValid(),
+                                 LoadedDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(tree->isExpanded(start), LoadedDeadlineMs);
+
+        const QPersistentModelIndex sub = Row(tree, start, QStringLiteral("zsub"));
+        if (how == QLatin1StringView("keys"))
+            QTest::keyClicks(tree, QStringLiteral("zsu"));
+        else if (how == QLatin1StringView("mouse"))
+            Click(tree, sub);
+        else
+            tree->setCurrentIndex(sub);
+
+        QCOMPARE(QPersistentModelIndex(tree->currentIndex()), sub);
+        QCOMPARE(dialog.directoryText(),
+                 QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub"))));
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{QStringLiteral("inner.txt")},
+                                  LoadedDeadlineMs);
+        QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("a.txt"));
+        Control<QPushButton>(dialog, "OKButton")->click();
+        QCOMPARE(dialog.path(),
+                 QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub/a.txt"))));
+    }
+
+    void okBuildsThePath_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("path");
+        const QString below = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
+        QTest::newRow("below the root")
+            << dir_.path() << QStringLiteral("report") << below + QStringLiteral("report");
+        QTest::newRow("empty name") << dir_.path() << QString() << below;
+#ifndef Q_OS_WIN
+        QTest::newRow("at the root")
+            << QStringLiteral("/") << QStringLiteral("report") << QStringLiteral("//report");
+#endif
+    }
+
+    void okBuildsThePath() {
+        QFETCH(QString, start);
+        QFETCH(QString, name);
+        QFETCH(QString, path);
+        Dialog dialog(nullptr, start);
+        QTest::keyClicks(Control<QLineEdit>(dialog, "Text1"), name);
+
+        Control<QPushButton>(dialog, "OKButton")->click();
+
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.path(), path);
+    }
+
+    void choosableVolumes_data() {
+        QTest::addColumn<Volumes>("mounted");
+        QTest::addColumn<QStringList>("roots");
+        const Volume disk = Made("/", "ext4");
+        QTest::newRow("disks kept in order")
+            << Volumes{disk, Made("/home/", "xfs"), Made("/media/usb", "vfat")}
+            << QStringList{u"/"_s, u"/home/"_s, u"/media/usb"_s};
+        QTest::newRow("pseudo file systems dropped")
+            << Volumes{Made("/proc", "proc"), Made("/run", "tmpfs"), Made("/snap/x", "squashfs"),
+                       Made("/", "overlay"),  Made("/sys", "sysfs"), Made("/dev", "devtmpfs"),
+                       Made("/data", "btrfs")}
+            << QStringList{u"/data"_s};
+        QTest::newRow("read-only, not ready, invalid dropped")
+            << Volumes{Made("/cdrom", "iso9660", true, true, true),
+                       Made("/floppy", "vfat", true, false), Made("/gone", "ext4", false), disk}
+            << QStringList{u"/"_s};
+        QTest::newRow("each root once") << Volumes{disk, Made("/", "ext4")} << QStringList{u"/"_s};
+        QTest::newRow("none") << Volumes{} << QStringList{};
+    }
+
+    void choosableVolumes() {
+        QFETCH(Volumes, mounted);
+        QFETCH(QStringList, roots);
+        QStringList chosen;
+        for (const Volume& volume : ChoosableVolumes(mounted))
+            chosen.append(volume.rootPath);
+        QCOMPARE(chosen, roots);
+    }
+
+    void startDirectoryPrefersDriveC() {
+        QCOMPARE(StartDirectory({Made("D:/", "NTFS"), Made("C:/", "NTFS")}), QStringLiteral("c:/"));
+        QCOMPARE(StartDirectory({Made("/", "ext4"), Made("/c", "ext4")}), QDir::homePath());
+    }
+
+    void realPromptsShowAFreshDialog() {
+        // An owner elsewhere on the screen must not pull the dialog away from its place.
+        QWidget owner;
+        owner.setGeometry(500, 400, 300, 200);
+        owner.show();
+        QtPrompts prompts(&owner);
+        ModalDriver driver;
+        driver.then([&driver](QWidget* window) {
+            if (window->windowTitle() != Caption)
+                driver.fail(QStringLiteral("caption ") + window->windowTitle());
+            if (window->geometry() != QRect(184, 250, 354, 488))
+                driver.fail(QStringLiteral("the dialog was moved"));
+            QTest::keyClicks(Control<QLineEdit>(*window, "Text1"), QStringLiteral("report"));
+            Control<QPushButton>(*window, "OKButton")->click();
+        });
+        driver.then([&driver](QWidget* window) {
+            if (!Control<QLineEdit>(*window, "Text1")->text().isEmpty())
+                driver.fail(QStringLiteral("the name of the earlier save was kept"));
+            window->close();
+        });
+
+        const std::optional<QString> chosen = prompts.askSaveLocation(Caption);
+        const std::optional<QString> closed = prompts.askSaveLocation(Caption);
+
+        QVERIFY2(driver.failures().isEmpty(),
+                 qPrintable(driver.failures().join(QLatin1Char('\n'))));
+        QVERIFY(chosen.has_value());
+#if defined(Q_OS_WIN)
+        // A fresh dialog opens on drive c's root, which already ends in a backslash; Windows
+        // paths ignore case.
+        QCOMPARE(chosen->toLower(), QStringLiteral("c:\\\\report"));
+#else
+        QVERIFY(chosen->startsWith(QDir::toNativeSeparators(QDir::homePath())));
+        QVERIFY(chosen->endsWith(QDir::separator() + QStringLiteral("report")));
+#endif
+        QVERIFY(!closed.has_value());
+    }
+
+    void aWaitingReadingIsReplaced() {
+        QSemaphore started, release, finished;
+        QStringList read; // on the reading thread, and looked at once it has stopped
+        QStringList shown;
+        auto reading = std::make_unique<NewestReading<QString>>(
+            [&](const QString& directory) {
+                read.append(directory);
+                started.release();
+                release.acquire();
+                finished.release();
+                return directory;
+            },
+            [&](const QString& result) { shown.append(result); });
+        reading->request(u"first"_s);
+        started.acquire();
+        reading->request(u"second"_s);
+        reading->request(u"third"_s);
+        release.release(2);
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringList{u"third"_s}, LoadedDeadlineMs);
+        finished.acquire(2);
+        QCOMPARE(read, (QStringList{u"first"_s, u"third"_s}));
+
+        // Gone while a reading is held, as a dialog closed on a slow mount: nothing waits, and the
+        // reading ends unseen.
+        reading->request(u"fourth"_s);
+        started.acquire();
+        reading.reset();
+        release.release();
+        finished.acquire();
+        QCoreApplication::processEvents();
+        QCOMPARE(shown, QStringList{u"third"_s});
+    }
 
 private:
     QTemporaryDir dir_;
 };
-
-void DialogTest::init() {
-    QDir(dir_.path()).mkpath(QStringLiteral("zsub"));
-    Touch(dir_.filePath(QStringLiteral("b.csv")));
-    Touch(dir_.filePath(QStringLiteral("a.txt")));
-    Touch(dir_.filePath(QStringLiteral("zsub/inner.txt")));
-}
-
-void DialogTest::startState() {
-    Dialog dialog(nullptr, dir_.path());
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog Caption"));
-    QCOMPARE(dialog.minimumSize(), QSize(354, 488));
-    QCOMPARE(dialog.maximumSize(), QSize(354, 488));
-    QVERIFY(
-        !(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QCOMPARE(dialog.geometry(), QRect(184, 250, 354, 488));
-    const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
-    QCOMPARE(buttons.size(), 1);
-    QCOMPARE(buttons[0]->objectName(), QStringLiteral("OKButton"));
-    QCOMPARE(buttons[0]->text(), QStringLiteral("OK"));
-    QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
-
-    struct Place {
-        const char* name;
-        QRect geometry;
-    };
-    constexpr Place places[] = {{"OKButton", {128, 448, 97, 33}},
-                                {"Drive1", {8, 8, 337, 21}},
-                                {"Dir1", {8, 32, 337, 186}},
-                                {"File1", {8, 224, 337, 188}},
-                                {"Text1", {8, 416, 337, 25}}};
-    QList<QWidget*> named;
-    for (const Place& place : places) {
-        named.append(Control<QWidget>(dialog, place.name));
-        QCOMPARE(named.last()->geometry(), place.geometry);
-    }
-    QList<QWidget*> tabOrder;
-    QWidget* widget = named[0];
-    do {
-        if (named.contains(widget) && (widget->focusPolicy() & Qt::TabFocus))
-            tabOrder.append(widget);
-        widget = widget->nextInFocusChain();
-    } while (widget != named[0]);
-    QCOMPARE(tabOrder, named);
-}
-
-void DialogTest::opensOnTheStartDirectory() {
-    Dialog dialog(nullptr, dir_.path());
-    auto* tree = Control<QTreeView>(dialog, "Dir1");
-    QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), dir_.path());
-    QCOMPARE(dialog.directoryText(), QDir::toNativeSeparators(dir_.path()));
-    QTRY_COMPARE_WITH_TIMEOUT(Listed(Control<QListView>(dialog, "File1")),
-                              (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.csv")}),
-                              LoadedDeadlineMs);
-    // The volume that holds the directory; where no mounted volume is seen to hold it (inside
-    // a chroot), the file system's root, so that the drive list never shows a blank.
-    const QString root = QStorageInfo(dir_.path()).rootPath();
-    auto* drives = Control<QComboBox>(dialog, "Drive1");
-    QCOMPARE(drives->currentData().toString(), root.isEmpty() ? QDir::rootPath() : root);
-    QVERIFY(!drives->currentText().isEmpty());
-}
-
-void DialogTest::fileClickFillsTheName() {
-    Dialog dialog(nullptr, dir_.path());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
-    auto* files = Control<QListView>(dialog, "File1");
-    QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid(),
-                             LoadedDeadlineMs);
-
-    Click(files, Row(files, files->rootIndex(), QStringLiteral("b.csv")));
-
-    QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
-}
-
-void DialogTest::returnInTheFileListOnlyPicks() {
-    Dialog dialog(nullptr, dir_.path());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
-    auto* files = Control<QListView>(dialog, "File1");
-    files->setFocus();
-    QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid(),
-                             LoadedDeadlineMs);
-    files->setCurrentIndex(Row(files, files->rootIndex(), QStringLiteral("b.csv")));
-
-    QTest::keyClick(files, Qt::Key_Return);
-
-    QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.result(), 0);
-}
-
-void DialogTest::fileListFollowsItsDirectory() {
-    QTemporaryDir dir;
-    const QString start = dir.filePath(u"start"_s);
-    QDir(dir.path()).mkpath(u"start/sub"_s);
-    Touch(start + u"/b.csv"_s);
-    Touch(start + u"/d.txt"_s);
-    Dialog dialog(nullptr, start);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
-    auto* files = Control<QListView>(dialog, "File1");
-    QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"d.txt"_s).isValid(),
-                             LoadedDeadlineMs);
-    files->setCurrentIndex(Row(files, files->rootIndex(), u"d.txt"_s));
-
-    // Made and removed by another program while the dialog is open; the user stays where
-    // they stood, and nothing is picked for them.
-    Touch(start + u"/a.txt"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(Listed(files), (QStringList{u"a.txt"_s, u"b.csv"_s, u"d.txt"_s}),
-                              LoadedDeadlineMs);
-    QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
-    QVERIFY(QFile::remove(start + u"/b.csv"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(Listed(files), (QStringList{u"a.txt"_s, u"d.txt"_s}),
-                              LoadedDeadlineMs);
-    QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
-    QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
-
-    // The next directory is followed in its turn.
-    auto* tree = Control<QTreeView>(dialog, "Dir1");
-    const QPersistentModelIndex here = tree->currentIndex();
-    QTRY_VERIFY_WITH_TIMEOUT(Row(tree, here, u"sub"_s).isValid(), LoadedDeadlineMs);
-    tree->setCurrentIndex(Row(tree, here, u"sub"_s));
-    QCOMPARE(Listed(files), QStringList());
-    Touch(start + u"/sub/f.txt"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{u"f.txt"_s}, LoadedDeadlineMs);
-}
-
-void DialogTest::currentDirectoryAndItsSubdirectoriesInView() {
-    for (const char* name : {"sub1", "sub2", "sub3"})
-        QDir(dir_.path()).mkpath(QLatin1StringView(name));
-    Dialog dialog(nullptr, dir_.path());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
-    auto* tree = Control<QTreeView>(dialog, "Dir1");
-    const QPersistentModelIndex current = tree->currentIndex();
-    QTRY_COMPARE_WITH_TIMEOUT(tree->model()->rowCount(current), 4, LoadedDeadlineMs);
-    const QRect shown = tree->viewport()->rect();
-
-    for (int row = 0; row < 3; ++row)
-        QTRY_VERIFY_WITH_TIMEOUT(
-            shown.contains(tree->visualRect(tree->model()->index(row, 0, current))),
-            LoadedDeadlineMs);
-    QVERIFY(shown.contains(tree->visualRect(current)));
-}
-
-void DialogTest::directoryChangeKeepsTheName_data() {
-    QTest::addColumn<QString>("how");
-    QTest::newRow("type-ahead") << QStringLiteral("keys");
-    QTest::newRow("mouse") << QStringLiteral("mouse");
-    QTest::newRow("current index") << QStringLiteral("index");
-}
-
-void DialogTest::directoryChangeKeepsTheName() {
-    QFETCH(QString, how);
-    Dialog dialog(nullptr, dir_.path());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
-    auto* tree = Control<QTreeView>(dialog, "Dir1");
-    auto* files = Control<QListView>(dialog, "File1");
-    QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("a.txt")).isValid(),
-                             LoadedDeadlineMs);
-    Click(files, Row(files, files->rootIndex(), QStringLiteral("a.txt")));
-    // Rows move as their directories are listed: only a persistent index stays on its item.
-    const QPersistentModelIndex start = tree->currentIndex();
-    QTRY_VERIFY_WITH_TIMEOUT(Row(tree, start, QStringLiteral("zsub")).isValid(), LoadedDeadlineMs);
-    QTRY_VERIFY_WITH_TIMEOUT(tree->isExpanded(start), LoadedDeadlineMs);
-
-    const QPersistentModelIndex sub = Row(tree, start, QStringLiteral("zsub"));
-    if (how == QLatin1StringView("keys"))
-        QTest::keyClicks(tree, QStringLiteral("zsu"));
-    else if (how == QLatin1StringView("mouse"))
-        Click(tree, sub);
-    else
-        tree->setCurrentIndex(sub);
-
-    QCOMPARE(QPersistentModelIndex(tree->currentIndex()), sub);
-    QCOMPARE(dialog.directoryText(),
-             QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub"))));
-    QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{QStringLiteral("inner.txt")},
-                              LoadedDeadlineMs);
-    QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("a.txt"));
-    Control<QPushButton>(dialog, "OKButton")->click();
-    QCOMPARE(dialog.path(), QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub/a.txt"))));
-}
-
-void DialogTest::okBuildsThePath_data() {
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("path");
-    const QString below = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
-    QTest::newRow("below the root")
-        << dir_.path() << QStringLiteral("report") << below + QStringLiteral("report");
-    QTest::newRow("empty name") << dir_.path() << QString() << below;
-#ifndef Q_OS_WIN
-    QTest::newRow("at the root") << QStringLiteral("/") << QStringLiteral("report")
-                                 << QStringLiteral("//report");
-#endif
-}
-
-void DialogTest::okBuildsThePath() {
-    QFETCH(QString, start);
-    QFETCH(QString, name);
-    QFETCH(QString, path);
-    Dialog dialog(nullptr, start);
-    QTest::keyClicks(Control<QLineEdit>(dialog, "Text1"), name);
-
-    Control<QPushButton>(dialog, "OKButton")->click();
-
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.path(), path);
-}
-
-void DialogTest::choosableVolumes_data() {
-    QTest::addColumn<Volumes>("mounted");
-    QTest::addColumn<QStringList>("roots");
-    const Volume disk = Made("/", "ext4");
-    QTest::newRow("disks kept in order")
-        << Volumes{disk, Made("/home/", "xfs"), Made("/media/usb", "vfat")}
-        << QStringList{u"/"_s, u"/home/"_s, u"/media/usb"_s};
-    QTest::newRow("pseudo file systems dropped")
-        << Volumes{Made("/proc", "proc"), Made("/run", "tmpfs"), Made("/snap/x", "squashfs"),
-                   Made("/", "overlay"),  Made("/sys", "sysfs"), Made("/dev", "devtmpfs"),
-                   Made("/data", "btrfs")}
-        << QStringList{u"/data"_s};
-    QTest::newRow("read-only, not ready, invalid dropped")
-        << Volumes{Made("/cdrom", "iso9660", true, true, true),
-                   Made("/floppy", "vfat", true, false), Made("/gone", "ext4", false), disk}
-        << QStringList{u"/"_s};
-    QTest::newRow("each root once") << Volumes{disk, Made("/", "ext4")} << QStringList{u"/"_s};
-    QTest::newRow("none") << Volumes{} << QStringList{};
-}
-
-void DialogTest::choosableVolumes() {
-    QFETCH(Volumes, mounted);
-    QFETCH(QStringList, roots);
-    QStringList chosen;
-    for (const Volume& volume : ChoosableVolumes(mounted))
-        chosen.append(volume.rootPath);
-    QCOMPARE(chosen, roots);
-}
-
-void DialogTest::startDirectoryPrefersDriveC() {
-    QCOMPARE(StartDirectory({Made("D:/", "NTFS"), Made("C:/", "NTFS")}), QStringLiteral("c:/"));
-    QCOMPARE(StartDirectory({Made("/", "ext4"), Made("/c", "ext4")}), QDir::homePath());
-}
-
-void DialogTest::realPromptsShowAFreshDialog() {
-    // An owner elsewhere on the screen must not pull the dialog away from its place.
-    QWidget owner;
-    owner.setGeometry(500, 400, 300, 200);
-    owner.show();
-    QtPrompts prompts(&owner);
-    ModalDriver driver;
-    driver.then([&driver](QWidget* window) {
-        if (window->windowTitle() != Caption)
-            driver.fail(QStringLiteral("caption ") + window->windowTitle());
-        if (window->geometry() != QRect(184, 250, 354, 488))
-            driver.fail(QStringLiteral("the dialog was moved"));
-        QTest::keyClicks(Control<QLineEdit>(*window, "Text1"), QStringLiteral("report"));
-        Control<QPushButton>(*window, "OKButton")->click();
-    });
-    driver.then([&driver](QWidget* window) {
-        if (!Control<QLineEdit>(*window, "Text1")->text().isEmpty())
-            driver.fail(QStringLiteral("the name of the earlier save was kept"));
-        window->close();
-    });
-
-    const std::optional<QString> chosen = prompts.askSaveLocation(Caption);
-    const std::optional<QString> closed = prompts.askSaveLocation(Caption);
-
-    QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(QLatin1Char('\n'))));
-    QVERIFY(chosen.has_value());
-#if defined(Q_OS_WIN)
-    // A fresh dialog opens on drive c's root, which already ends in a backslash; Windows
-    // paths ignore case.
-    QCOMPARE(chosen->toLower(), QStringLiteral("c:\\\\report"));
-#else
-    QVERIFY(chosen->startsWith(QDir::toNativeSeparators(QDir::homePath())));
-    QVERIFY(chosen->endsWith(QDir::separator() + QStringLiteral("report")));
-#endif
-    QVERIFY(!closed.has_value());
-}
-
-void DialogTest::aWaitingReadingIsReplaced() {
-    QSemaphore started, release, finished;
-    QStringList read; // on the reading thread, and looked at once it has stopped
-    QStringList shown;
-    auto reading = std::make_unique<NewestReading<QString>>(
-        [&](const QString& directory) {
-            read.append(directory);
-            started.release();
-            release.acquire();
-            finished.release();
-            return directory;
-        },
-        [&](const QString& result) { shown.append(result); });
-    reading->request(u"first"_s);
-    started.acquire();
-    reading->request(u"second"_s);
-    reading->request(u"third"_s);
-    release.release(2);
-    QTRY_COMPARE_WITH_TIMEOUT(shown, QStringList{u"third"_s}, LoadedDeadlineMs);
-    finished.acquire(2);
-    QCOMPARE(read, (QStringList{u"first"_s, u"third"_s}));
-
-    // Gone while a reading is held, as a dialog closed on a slow mount: nothing waits, and the
-    // reading ends unseen.
-    reading->request(u"fourth"_s);
-    started.acquire();
-    reading.reset();
-    release.release();
-    finished.acquire();
-    QCoreApplication::processEvents();
-    QCOMPARE(shown, QStringList{u"third"_s});
-}
 
 TERRAVIA_TEST_MAIN(DialogTest)
 #include "DialogTest.moc"

@@ -32,141 +32,134 @@ class Form1Test : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void controlsHaveTheirPlaces_data();
-    void controlsHaveTheirPlaces();
-    void startStage();
-    void newerControlsAreDrawnOver();
-    void tabOrderFollowsTheControlNumbers();
-    void clearAllFromModeChoiceThenScreenAgain();
-};
-
-void Form1Test::controlsHaveTheirPlaces_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("caption");
-    const auto row = [](const char* name, QRect geometry, const char* caption) {
-        QTest::newRow(name) << QString::fromLatin1(name) << geometry
-                            << QString::fromLatin1(caption);
-    };
-    row("Command1", {16, 16, 113, 33}, "Ready");
-    row("Combo1", {136, 16, 281, 24}, "");
-    row("Command2", {16, 16, 113, 33}, "COC or Land Use?");
-    row("Combo2", {136, 16, 281, 24}, "");
-    row("Command3", {16, 16, 113, 33}, "Select land use");
-    row("Combo3", {136, 16, 281, 24}, "");
-    row("Command4", {16, 16, 113, 33}, "Select COC");
-    row("Command5", {16, 56, 113, 33}, "Clear all");
-    row("Text1", {136, 56, 281, 25}, "");
-    row("Picture1", {8, 152, 801, 249}, "");
-}
-
-void Form1Test::controlsHaveTheirPlaces() {
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, caption);
-    ScriptedPrompts script;
-    Form1 form(&script);
-    auto* control = form.findChild<QWidget*>(name);
-    QVERIFY(control != nullptr);
-    QCOMPARE(control->geometry(), geometry);
-    if (auto* button = qobject_cast<QPushButton*>(control))
-        QCOMPARE(button->text(), caption);
-}
-
-void Form1Test::startStage() {
-    ScriptedPrompts script;
-    Form1 form(&script);
-    form.show();
-    QCOMPARE(form.windowTitle(), QStringLiteral("Terravia 1.0"));
-    QCOMPARE(form.size(), QSize(818, 410));
-    QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
-
-    for (const char* name : {"Command1", "Command5"}) {
-        QVERIFY(Control<QPushButton>(form, name)->isVisible());
-        QVERIFY(Control<QPushButton>(form, name)->isEnabled());
+    void controlsHaveTheirPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        const auto row = [](const char* name, QRect geometry, const char* caption) {
+            QTest::newRow(name) << QString::fromLatin1(name) << geometry
+                                << QString::fromLatin1(caption);
+        };
+        row("Command1", {16, 16, 113, 33}, "Ready");
+        row("Combo1", {136, 16, 281, 24}, "");
+        row("Command2", {16, 16, 113, 33}, "COC or Land Use?");
+        row("Combo2", {136, 16, 281, 24}, "");
+        row("Command3", {16, 16, 113, 33}, "Select land use");
+        row("Combo3", {136, 16, 281, 24}, "");
+        row("Command4", {16, 16, 113, 33}, "Select COC");
+        row("Command5", {16, 56, 113, 33}, "Clear all");
+        row("Text1", {136, 56, 281, 25}, "");
+        row("Picture1", {8, 152, 801, 249}, "");
     }
-    for (const char* name : {"Command2", "Command3", "Command4"}) {
-        QVERIFY(!Control<QPushButton>(form, name)->isVisible());
-        QVERIFY(!Control<QPushButton>(form, name)->isEnabled());
+
+    void controlsHaveTheirPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        ScriptedPrompts script;
+        Form1 form(&script);
+        auto* control = form.findChild<QWidget*>(name);
+        QVERIFY(control != nullptr);
+        QCOMPARE(control->geometry(), geometry);
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            QCOMPARE(button->text(), caption);
     }
-    for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
-        auto* combo = Control<QComboBox>(form, name);
-        QVERIFY(!combo->isVisible());
-        QVERIFY(!combo->isEnabled());
-        QCOMPARE(combo->count(), 0);
-        QCOMPARE(combo->currentText(), QString());
+
+    void startStage() {
+        ScriptedPrompts script;
+        Form1 form(&script);
+        form.show();
+        QCOMPARE(form.windowTitle(), QStringLiteral("Terravia 1.0"));
+        QCOMPARE(form.size(), QSize(818, 410));
+        QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
+
+        for (const char* name : {"Command1", "Command5"}) {
+            QVERIFY(Control<QPushButton>(form, name)->isVisible());
+            QVERIFY(Control<QPushButton>(form, name)->isEnabled());
+        }
+        for (const char* name : {"Command2", "Command3", "Command4"}) {
+            QVERIFY(!Control<QPushButton>(form, name)->isVisible());
+            QVERIFY(!Control<QPushButton>(form, name)->isEnabled());
+        }
+        for (const char* name : {"Combo1", "Combo2", "Combo3"}) {
+            auto* combo = Control<QComboBox>(form, name);
+            QVERIFY(!combo->isVisible());
+            QVERIFY(!combo->isEnabled());
+            QCOMPARE(combo->count(), 0);
+            QCOMPARE(combo->currentText(), QString());
 #if defined(Q_OS_WIN)
-        QCOMPARE(combo->font().families(),
-                 (QStringList{QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Segoe UI")}));
+            QCOMPARE(combo->font().families(), (QStringList{QStringLiteral("Microsoft Sans Serif"),
+                                                            QStringLiteral("Segoe UI")}));
 #else
-        QCOMPARE(combo->font().family(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(combo->font().family(), QStringLiteral("MS Sans Serif"));
 #endif
-        QCOMPARE(combo->font().pointSizeF(), 9.75);
+            QCOMPARE(combo->font().pointSizeF(), 9.75);
+        }
+        QVERIFY(!Control<QComboBox>(form, "Combo1")->isEditable());
+        QVERIFY(!Control<QComboBox>(form, "Combo2")->isEditable());
+        QVERIFY(Control<QComboBox>(form, "Combo3")->isEditable());
+        QVERIFY(Control<QLineEdit>(form, "Text1")->isVisible());
+        QCOMPARE(Control<QLineEdit>(form, "Text1")->text(), QString());
+        const QPixmap picture = Control<QLabel>(form, "Picture1")->pixmap();
+        QCOMPARE(picture.size(), QSize(803, 248));
+        QCOMPARE(form.session().ConclusionCount, 0);
+        QCOMPARE(form.session().ExSituValid, Flag::False);
+        VERIFY_SCRIPT(script);
     }
-    QVERIFY(!Control<QComboBox>(form, "Combo1")->isEditable());
-    QVERIFY(!Control<QComboBox>(form, "Combo2")->isEditable());
-    QVERIFY(Control<QComboBox>(form, "Combo3")->isEditable());
-    QVERIFY(Control<QLineEdit>(form, "Text1")->isVisible());
-    QCOMPARE(Control<QLineEdit>(form, "Text1")->text(), QString());
-    const QPixmap picture = Control<QLabel>(form, "Picture1")->pixmap();
-    QCOMPARE(picture.size(), QSize(803, 248));
-    QCOMPARE(form.session().ConclusionCount, 0);
-    QCOMPARE(form.session().ExSituValid, Flag::False);
-    VERIFY_SCRIPT(script);
-}
 
-void Form1Test::newerControlsAreDrawnOver() {
-    ScriptedPrompts script;
-    Form1 form(&script);
-    const char* buttons[] = {"Command1", "Command2", "Command3", "Command4"};
-    const char* lists[] = {"Combo1", "Combo2", "Combo3"};
-    for (std::size_t i = 1; i < std::size(buttons); ++i)
-        QVERIFY(StackIndex(form, Control<QWidget>(form, buttons[i])) >
-                StackIndex(form, Control<QWidget>(form, buttons[i - 1])));
-    for (std::size_t i = 1; i < std::size(lists); ++i)
-        QVERIFY(StackIndex(form, Control<QWidget>(form, lists[i])) >
-                StackIndex(form, Control<QWidget>(form, lists[i - 1])));
-}
-
-void Form1Test::tabOrderFollowsTheControlNumbers() {
-    ScriptedPrompts script;
-    Form1 form(&script);
-    const char* order[] = {"Command1", "Combo1",   "Command2", "Combo2", "Command3",
-                           "Combo3",   "Command4", "Command5", "Text1"};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        QWidget* previous = Control<QWidget>(form, order[i - 1]);
-        QWidget* expected = Control<QWidget>(form, order[i]);
-        QWidget* next = previous->nextInFocusChain();
-        // An editable list brings its own line edit into the chain.
-        while (next != expected && next->parentWidget() == previous)
-            next = next->nextInFocusChain();
-        QCOMPARE(next->objectName(), expected->objectName());
+    void newerControlsAreDrawnOver() {
+        ScriptedPrompts script;
+        Form1 form(&script);
+        const char* buttons[] = {"Command1", "Command2", "Command3", "Command4"};
+        const char* lists[] = {"Combo1", "Combo2", "Combo3"};
+        for (std::size_t i = 1; i < std::size(buttons); ++i)
+            QVERIFY(StackIndex(form, Control<QWidget>(form, buttons[i])) >
+                    StackIndex(form, Control<QWidget>(form, buttons[i - 1])));
+        for (std::size_t i = 1; i < std::size(lists); ++i)
+            QVERIFY(StackIndex(form, Control<QWidget>(form, lists[i])) >
+                    StackIndex(form, Control<QWidget>(form, lists[i - 1])));
     }
-}
 
-void Form1Test::clearAllFromModeChoiceThenScreenAgain() {
-    const QString history = SiteHistory;
-    ScriptedPrompts script{Yes(history)};
-    Form1 form(&script);
-    form.show();
-    auto* combo1 = Control<QComboBox>(form, "Combo1");
-    Control<QPushButton>(form, "Command1")->click();
-    QCOMPARE(combo1->count(), 2);
+    void tabOrderFollowsTheControlNumbers() {
+        ScriptedPrompts script;
+        Form1 form(&script);
+        const char* order[] = {"Command1", "Combo1",   "Command2", "Combo2", "Command3",
+                               "Combo3",   "Command4", "Command5", "Text1"};
+        for (std::size_t i = 1; i < std::size(order); ++i) {
+            QWidget* previous = Control<QWidget>(form, order[i - 1]);
+            QWidget* expected = Control<QWidget>(form, order[i]);
+            QWidget* next = previous->nextInFocusChain();
+            // An editable list brings its own line edit into the chain.
+            while (next != expected && next->parentWidget() == previous)
+                next = next->nextInFocusChain();
+            QCOMPARE(next->objectName(), expected->objectName());
+        }
+    }
 
-    Control<QPushButton>(form, "Command5")->click();
-    QVERIFY(!combo1->isVisible());
-    QCOMPARE(combo1->count(), 0);
-    QVERIFY(!Control<QPushButton>(form, "Command2")->isVisible());
-    QVERIFY(Control<QPushButton>(form, "Command1")->isVisible());
+    void clearAllFromModeChoiceThenScreenAgain() {
+        const QString history = SiteHistory;
+        ScriptedPrompts script{Yes(history)};
+        Form1 form(&script);
+        form.show();
+        auto* combo1 = Control<QComboBox>(form, "Combo1");
+        Control<QPushButton>(form, "Command1")->click();
+        QCOMPARE(combo1->count(), 2);
 
-    script.add(Yes(history));
-    Control<QPushButton>(form, "Command1")->click();
-    QCOMPARE(combo1->count(), 2);
-    QCOMPARE(combo1->itemText(0), CocMode);
-    QCOMPARE(combo1->itemText(1), LandUseMode);
-    QCOMPARE(combo1->currentText(), QString());
-    VERIFY_SCRIPT(script);
-}
+        Control<QPushButton>(form, "Command5")->click();
+        QVERIFY(!combo1->isVisible());
+        QCOMPARE(combo1->count(), 0);
+        QVERIFY(!Control<QPushButton>(form, "Command2")->isVisible());
+        QVERIFY(Control<QPushButton>(form, "Command1")->isVisible());
+
+        script.add(Yes(history));
+        Control<QPushButton>(form, "Command1")->click();
+        QCOMPARE(combo1->count(), 2);
+        QCOMPARE(combo1->itemText(0), CocMode);
+        QCOMPARE(combo1->itemText(1), LandUseMode);
+        QCOMPARE(combo1->currentText(), QString());
+        VERIFY_SCRIPT(script);
+    }
+};
 
 TERRAVIA_TEST_MAIN(Form1Test)
 #include "Form1Test.moc"

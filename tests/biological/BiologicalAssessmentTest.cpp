@@ -106,156 +106,161 @@ class BiologicalAssessmentTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void findings_data();
-    void findings();
-    void fullPassAppendsAfterEarlierLines();
-};
+    void findings_data() {
+        // A standard pass in which the part `stage` is asked and answered as given.
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<double>("soilPh");
+        QTest::addColumn<double>("bulkDensity");
+        const auto row = [](const char* name, int stage, const Steps& steps,
+                            const QStringList& lines, double ph = 7, double bulk = 1.2) {
+            QTest::newRow(name) << stage << steps << lines << ph << bulk;
+        };
+        const auto value = [&row](const char* name, int stage, const char* reply,
+                                  const char* line) {
+            row(name, stage, {Value(stage, QString::fromLatin1(reply))},
+                {QString::fromLatin1(line)});
+        };
+        value("degraders 10000", Degraders, "10000", "CFU degraders - suitable for bioremediation");
+        value("degraders 9999", Degraders, "9999", "CFU degraders - bioaugmentation required");
+        value("heterotrophs 10000", Heterotrophs, "10000",
+              "CFU heterotrophs - suitable for bioremediation");
+        value("heterotrophs 9999", Heterotrophs, "9999",
+              "CFU heterotrophs - find out if there is a habitat constraint");
+        value("respiration 0.019", Respiration, "0.019",
+              "Respiration rate after bioaugmentation - problem exists");
+        value("respiration 0.02", Respiration, "0.02",
+              "Respiration rate after bioaugmentation - okay");
+        value("respiration 0.19", Respiration, "0.19",
+              "Respiration rate after bioaugmentation - okay");
+        value("respiration 0.2", Respiration, "0.2",
+              "Respiration rate after bioaugmentation - good");
+        value("microcosm 19", Microcosm, "19", "Biodegradation rate in microcosm - too slow");
+        value("microcosm 20", Microcosm, "20", "Biodegradation rate in microcosm - okay");
+        value("microcosm 99.5", Microcosm, "99.5", "Biodegradation rate in microcosm - okay");
+        value("microcosm 100", Microcosm, "100", "Biodegradation rate in microcosm - good");
+        value("co-contaminants 99", CoContaminants, "99", "Co-contaminants - no concern");
+        value("co-contaminants 100", CoContaminants, "100",
+              "Co-contaminants - pH manipulation should be cautious");
+        value("co-contaminants 2000", CoContaminants, "2000",
+              "Co-contaminants - more detailed testing required");
+        row("co-contaminants 0 rejected", CoContaminants,
+            {Value(CoContaminants, QStringLiteral("0")), Message(Info, EnterAValue),
+             Value(CoContaminants, QStringLiteral("2000"))},
+            {QStringLiteral("Co-contaminants - more detailed testing required")});
 
-void BiologicalAssessmentTest::findings_data() {
-    // A standard pass in which the part `stage` is asked and answered as given.
-    QTest::addColumn<int>("stage");
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<double>("soilPh");
-    QTest::addColumn<double>("bulkDensity");
-    const auto row = [](const char* name, int stage, const Steps& steps, const QStringList& lines,
-                        double ph = 7, double bulk = 1.2) {
-        QTest::newRow(name) << stage << steps << lines << ph << bulk;
-    };
-    const auto value = [&row](const char* name, int stage, const char* reply, const char* line) {
-        row(name, stage, {Value(stage, QString::fromLatin1(reply))}, {QString::fromLatin1(line)});
-    };
-    value("degraders 10000", Degraders, "10000", "CFU degraders - suitable for bioremediation");
-    value("degraders 9999", Degraders, "9999", "CFU degraders - bioaugmentation required");
-    value("heterotrophs 10000", Heterotrophs, "10000",
-          "CFU heterotrophs - suitable for bioremediation");
-    value("heterotrophs 9999", Heterotrophs, "9999",
-          "CFU heterotrophs - find out if there is a habitat constraint");
-    value("respiration 0.019", Respiration, "0.019",
-          "Respiration rate after bioaugmentation - problem exists");
-    value("respiration 0.02", Respiration, "0.02", "Respiration rate after bioaugmentation - okay");
-    value("respiration 0.19", Respiration, "0.19", "Respiration rate after bioaugmentation - okay");
-    value("respiration 0.2", Respiration, "0.2", "Respiration rate after bioaugmentation - good");
-    value("microcosm 19", Microcosm, "19", "Biodegradation rate in microcosm - too slow");
-    value("microcosm 20", Microcosm, "20", "Biodegradation rate in microcosm - okay");
-    value("microcosm 99.5", Microcosm, "99.5", "Biodegradation rate in microcosm - okay");
-    value("microcosm 100", Microcosm, "100", "Biodegradation rate in microcosm - good");
-    value("co-contaminants 99", CoContaminants, "99", "Co-contaminants - no concern");
-    value("co-contaminants 100", CoContaminants, "100",
-          "Co-contaminants - pH manipulation should be cautious");
-    value("co-contaminants 2000", CoContaminants, "2000",
-          "Co-contaminants - more detailed testing required");
-    row("co-contaminants 0 rejected", CoContaminants,
-        {Value(CoContaminants, QStringLiteral("0")), Message(Info, EnterAValue),
-         Value(CoContaminants, QStringLiteral("2000"))},
-        {QStringLiteral("Co-contaminants - more detailed testing required")});
+        row("pH 5.7", PhTreatment, {}, {QStringLiteral("Use lime to raise pH to 7")}, 5.7);
+        row("pH 5.8", PhTreatment, {}, {QStringLiteral("No pH treatment required")}, 5.8);
+        row("pH 7.4", PhTreatment, {},
+            {QStringLiteral(
+                "pH - may need to consider urea as N source if urease activity present")},
+            7.4);
 
-    row("pH 5.7", PhTreatment, {}, {QStringLiteral("Use lime to raise pH to 7")}, 5.7);
-    row("pH 5.8", PhTreatment, {}, {QStringLiteral("No pH treatment required")}, 5.8);
-    row("pH 7.4", PhTreatment, {},
-        {QStringLiteral("pH - may need to consider urea as N source if urease activity present")},
-        7.4);
+        const auto nutrients = [&row](const char* carbon, const char* n, const char* p) {
+            row(qPrintable(QStringLiteral("C = ") + QString::fromLatin1(carbon)), Nutrients,
+                {Value(Nutrients, QString::fromLatin1(carbon))}, NutrientLines(n, p));
+        };
+        nutrients("1000", "60", "10");
+        nutrients("123", "7.38", "1.23");
+        nutrients("2500", "150", "25");
+        nutrients("50", "3", "0.5");
 
-    const auto nutrients = [&row](const char* carbon, const char* n, const char* p) {
-        row(qPrintable(QStringLiteral("C = ") + QString::fromLatin1(carbon)), Nutrients,
-            {Value(Nutrients, QString::fromLatin1(carbon))}, NutrientLines(n, p));
-    };
-    nutrients("1000", "60", "10");
-    nutrients("123", "7.38", "1.23");
-    nutrients("2500", "150", "25");
-    nutrients("50", "3", "0.5");
+        row("no assay", Bioavailability,
+            {No(AssayDone), Message(QStringLiteral("Assay required"), AssayNeeded)}, {AssayNeeded});
+        row("degradation bioassay", Bioavailability,
+            {Yes(AssayDone), Yes(Degradation), No(Exceeded)}, {NoExceedence});
+        row("alcohol", Bioavailability,
+            {Yes(AssayDone), No(Degradation), Yes(Chemical), Yes(Alcohol), No(Exceeded)},
+            {QStringLiteral("Chemical bioavailability assay used alcohol"), NoExceedence});
+        row("cyclodextrin", Bioavailability,
+            {Yes(AssayDone), No(Degradation), Yes(Chemical), No(Alcohol), Yes(Cyclodextrin),
+             No(Exceeded)},
+            {QStringLiteral("Chemical bioavailability assay used cyclodextrin, TENAX or XAD"),
+             NoExceedence});
+        row("unknown substance", Bioavailability,
+            {Yes(AssayDone), No(Degradation), Yes(Chemical), No(Alcohol), No(Cyclodextrin),
+             No(Exceeded)},
+            {QStringLiteral("Chemical bioavailability assay used an unknown substance"),
+             NoExceedence});
+        row("neither assay twice, then degradation", Bioavailability,
+            {Yes(AssayDone), No(Degradation), No(Chemical), Message(SelectionMade, OneOfTwo),
+             No(Degradation), No(Chemical), Message(SelectionMade, OneOfTwo), Yes(Degradation),
+             No(Exceeded)},
+            {NoExceedence});
+        row("neither assay, then chemical", Bioavailability,
+            {Yes(AssayDone), No(Degradation), No(Chemical), Message(SelectionMade, OneOfTwo),
+             No(Degradation), Yes(Chemical), Yes(Alcohol), No(Exceeded)},
+            {QStringLiteral("Chemical bioavailability assay used alcohol"), NoExceedence});
+        const Steps exceeded{Yes(AssayDone), Yes(Degradation), Yes(Exceeded)};
+        row("residue, all No", Bioavailability,
+            exceeded + Steps{No(WideRange), No(Competing), No(Pahs)}, {Steam, Steam, Steam});
+        row("residue, all Yes", Bioavailability,
+            exceeded +
+                Steps{Yes(WideRange), Yes(Enhanced), Yes(Competing), Yes(Enhanced), Yes(Pahs)},
+            {AddSolvent, AddSolvent, Reconsider});
+        row("residue, not enhanced", Bioavailability,
+            exceeded + Steps{Yes(WideRange), No(Enhanced), No(Competing), Yes(Pahs)},
+            {Steam, Reconsider});
 
-    row("no assay", Bioavailability,
-        {No(AssayDone), Message(QStringLiteral("Assay required"), AssayNeeded)}, {AssayNeeded});
-    row("degradation bioassay", Bioavailability, {Yes(AssayDone), Yes(Degradation), No(Exceeded)},
-        {NoExceedence});
-    row("alcohol", Bioavailability,
-        {Yes(AssayDone), No(Degradation), Yes(Chemical), Yes(Alcohol), No(Exceeded)},
-        {QStringLiteral("Chemical bioavailability assay used alcohol"), NoExceedence});
-    row("cyclodextrin", Bioavailability,
-        {Yes(AssayDone), No(Degradation), Yes(Chemical), No(Alcohol), Yes(Cyclodextrin),
-         No(Exceeded)},
-        {QStringLiteral("Chemical bioavailability assay used cyclodextrin, TENAX or XAD"),
-         NoExceedence});
-    row("unknown substance", Bioavailability,
-        {Yes(AssayDone), No(Degradation), Yes(Chemical), No(Alcohol), No(Cyclodextrin),
-         No(Exceeded)},
-        {QStringLiteral("Chemical bioavailability assay used an unknown substance"), NoExceedence});
-    row("neither assay twice, then degradation", Bioavailability,
-        {Yes(AssayDone), No(Degradation), No(Chemical), Message(SelectionMade, OneOfTwo),
-         No(Degradation), No(Chemical), Message(SelectionMade, OneOfTwo), Yes(Degradation),
-         No(Exceeded)},
-        {NoExceedence});
-    row("neither assay, then chemical", Bioavailability,
-        {Yes(AssayDone), No(Degradation), No(Chemical), Message(SelectionMade, OneOfTwo),
-         No(Degradation), Yes(Chemical), Yes(Alcohol), No(Exceeded)},
-        {QStringLiteral("Chemical bioavailability assay used alcohol"), NoExceedence});
-    const Steps exceeded{Yes(AssayDone), Yes(Degradation), Yes(Exceeded)};
-    row("residue, all No", Bioavailability,
-        exceeded + Steps{No(WideRange), No(Competing), No(Pahs)}, {Steam, Steam, Steam});
-    row("residue, all Yes", Bioavailability,
-        exceeded + Steps{Yes(WideRange), Yes(Enhanced), Yes(Competing), Yes(Enhanced), Yes(Pahs)},
-        {AddSolvent, AddSolvent, Reconsider});
-    row("residue, not enhanced", Bioavailability,
-        exceeded + Steps{Yes(WideRange), No(Enhanced), No(Competing), Yes(Pahs)},
-        {Steam, Reconsider});
-
-    row("bulk density 0.79", BulkDensity, {},
-        {QStringLiteral("Bulk density - what is intended re-use?")}, 7, 0.79);
-    row("bulk density 0.8", BulkDensity, {}, {QStringLiteral("Bulk density - okay")}, 7, 0.8);
-    row("bulk density 1.4", BulkDensity, {},
-        {QStringLiteral("Bulk density - consider use of bulking agents")}, 7, 1.4);
-}
-
-void BiologicalAssessmentTest::findings() {
-    QFETCH(int, stage);
-    QFETCH(Steps, steps);
-    QFETCH(QStringList, lines);
-    QFETCH(double, soilPh);
-    QFETCH(double, bulkDensity);
-    std::vector<Part> pass = StandardPass();
-    pass[static_cast<std::size_t>(stage)] = {steps, lines};
-    ScriptedPrompts script;
-    QStringList expected;
-    for (const Part& part : pass) {
-        script.add(part.steps);
-        expected += part.lines;
+        row("bulk density 0.79", BulkDensity, {},
+            {QStringLiteral("Bulk density - what is intended re-use?")}, 7, 0.79);
+        row("bulk density 0.8", BulkDensity, {}, {QStringLiteral("Bulk density - okay")}, 7, 0.8);
+        row("bulk density 1.4", BulkDensity, {},
+            {QStringLiteral("Bulk density - consider use of bulking agents")}, 7, 1.4);
     }
-    Session session;
-    ResetSession(session);
-    session.SoilPh = soilPh;
-    session.BulkDensity = bulkDensity;
-    Conversation wizard{session, script, script};
-    AssessBiological(wizard);
-    VERIFY_SCRIPT(script);
-    QCOMPARE(ConclusionLines(session), expected);
-}
 
-void BiologicalAssessmentTest::fullPassAppendsAfterEarlierLines() {
-    ScriptedPrompts script;
-    for (const Part& part : StandardPass())
-        script.add(part.steps);
-    Session session;
-    ResetSession(session);
-    session.ExSituValid = Flag::True;
-    session.SoilPh = 7;
-    session.BulkDensity = 1.2;
-    Conversation wizard{session, script, script};
-    const QString verdict = GreenLine;
-    AppendConclusion(wizard, verdict);
-    AssessBiological(wizard);
-    VERIFY_SCRIPT(script);
-    QCOMPARE(ConclusionLines(session),
-             QStringList({verdict, QStringLiteral("CFU degraders - suitable for bioremediation"),
-                          QStringLiteral("CFU heterotrophs - suitable for bioremediation"),
-                          QStringLiteral("Respiration rate after bioaugmentation - good"),
-                          QStringLiteral("Biodegradation rate in microcosm - okay"),
-                          QStringLiteral("No pH treatment required")}) +
-                 NutrientLines("60", "10") +
-                 QStringList({QStringLiteral("Co-contaminants - no concern"), NoExceedence,
-                              QStringLiteral("Bulk density - okay")}));
-    QCOMPARE(session.ExSituValid, Flag::True);
-}
+    void findings() {
+        QFETCH(int, stage);
+        QFETCH(Steps, steps);
+        QFETCH(QStringList, lines);
+        QFETCH(double, soilPh);
+        QFETCH(double, bulkDensity);
+        std::vector<Part> pass = StandardPass();
+        pass[static_cast<std::size_t>(stage)] = {steps, lines};
+        ScriptedPrompts script;
+        QStringList expected;
+        for (const Part& part : pass) {
+            script.add(part.steps);
+            expected += part.lines;
+        }
+        Session session;
+        ResetSession(session);
+        session.SoilPh = soilPh;
+        session.BulkDensity = bulkDensity;
+        Conversation wizard{session, script, script};
+        AssessBiological(wizard);
+        VERIFY_SCRIPT(script);
+        QCOMPARE(ConclusionLines(session), expected);
+    }
+
+    void fullPassAppendsAfterEarlierLines() {
+        ScriptedPrompts script;
+        for (const Part& part : StandardPass())
+            script.add(part.steps);
+        Session session;
+        ResetSession(session);
+        session.ExSituValid = Flag::True;
+        session.SoilPh = 7;
+        session.BulkDensity = 1.2;
+        Conversation wizard{session, script, script};
+        const QString verdict = GreenLine;
+        AppendConclusion(wizard, verdict);
+        AssessBiological(wizard);
+        VERIFY_SCRIPT(script);
+        QCOMPARE(
+            ConclusionLines(session),
+            QStringList({verdict, QStringLiteral("CFU degraders - suitable for bioremediation"),
+                         QStringLiteral("CFU heterotrophs - suitable for bioremediation"),
+                         QStringLiteral("Respiration rate after bioaugmentation - good"),
+                         QStringLiteral("Biodegradation rate in microcosm - okay"),
+                         QStringLiteral("No pH treatment required")}) +
+                NutrientLines("60", "10") +
+                QStringList({QStringLiteral("Co-contaminants - no concern"), NoExceedence,
+                             QStringLiteral("Bulk density - okay")}));
+        QCOMPARE(session.ExSituValid, Flag::True);
+    }
+};
 
 QTEST_GUILESS_MAIN(BiologicalAssessmentTest)
 #include "BiologicalAssessmentTest.moc"

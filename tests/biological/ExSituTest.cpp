@@ -97,217 +97,209 @@ class ExSituTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void boundaries_data();
-    void boundaries();
-    void hydrocarbonSeries_data();
-    void hydrocarbonSeries();
-    void rejectedReplies_data();
-    void rejectedReplies();
-    void eachRunFollowsItsOwnVerdict_data();
-    void eachRunFollowsItsOwnVerdict();
-    void windowShowsVerdictColour_data();
-    void windowShowsVerdictColour();
-};
+    void boundaries_data() {
+        // The run answers the standard green example, except `reply` at `stage`, which is followed
+        // by the prompts `then`.
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<Steps>("then");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<double>("soilPh");
+        QTest::addColumn<double>("bulkDensity");
+        const auto row = [](const char* name, int stage, const char* reply, const Steps& then,
+                            const QStringList& lines, bool valid, double ph, double bulk) {
+            QTest::newRow(name) << stage << QString::fromLatin1(reply) << then << lines << valid
+                                << ph << bulk;
+        };
+        const Steps toGreen = After(Concentration) + Steps{Green()};
+        row("green example", Concentration, "500", toGreen, {GreenLine}, true, 7, 1.2);
+        row("99.9 recalcitrant", Concentration, "99.9", {Yes(Recalcitrant), Red()}, {}, false, 0,
+            0);
+        row("99.9 not recalcitrant", Concentration, "99.9", Steps{No(Recalcitrant)} + toGreen,
+            {GreenLine}, true, 7, 1.2);
+        row("100 asks nothing", Concentration, "100", toGreen, {GreenLine}, true, 7, 1.2);
+        row("9999 asks nothing", Concentration, "9999", toGreen, {GreenLine}, true, 7, 1.2);
+        row("10000 no pre-treatment", Concentration, "10000", {No(PreTreatment), Red()}, {}, false,
+            0, 0);
+        row("10000 pre-treatment", Concentration, "10000", Steps{Yes(PreTreatment)} + toGreen,
+            {GreenLine}, true, 7, 1.2);
 
-void ExSituTest::boundaries_data() {
-    // The run answers the standard green example, except `reply` at `stage`, which is followed
-    // by the prompts `then`.
-    QTest::addColumn<int>("stage");
-    QTest::addColumn<QString>("reply");
-    QTest::addColumn<Steps>("then");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<double>("soilPh");
-    QTest::addColumn<double>("bulkDensity");
-    const auto row = [](const char* name, int stage, const char* reply, const Steps& then,
-                        const QStringList& lines, bool valid, double ph, double bulk) {
-        QTest::newRow(name) << stage << QString::fromLatin1(reply) << then << lines << valid << ph
-                            << bulk;
-    };
-    const Steps toGreen = After(Concentration) + Steps{Green()};
-    row("green example", Concentration, "500", toGreen, {GreenLine}, true, 7, 1.2);
-    row("99.9 recalcitrant", Concentration, "99.9", {Yes(Recalcitrant), Red()}, {}, false, 0, 0);
-    row("99.9 not recalcitrant", Concentration, "99.9", Steps{No(Recalcitrant)} + toGreen,
-        {GreenLine}, true, 7, 1.2);
-    row("100 asks nothing", Concentration, "100", toGreen, {GreenLine}, true, 7, 1.2);
-    row("9999 asks nothing", Concentration, "9999", toGreen, {GreenLine}, true, 7, 1.2);
-    row("10000 no pre-treatment", Concentration, "10000", {No(PreTreatment), Red()}, {}, false, 0,
-        0);
-    row("10000 pre-treatment", Concentration, "10000", Steps{Yes(PreTreatment)} + toGreen,
-        {GreenLine}, true, 7, 1.2);
-
-    row("respiration 0.019", Respiration, "0.019",
-        {Message(LowRespiration,
+        row("respiration 0.019", Respiration, "0.019",
+            {Message(
+                 LowRespiration,
                  QStringLiteral("Such low respiration is unlikely to be enhanced by augmentation")),
-         Red()},
-        {}, false, 0, 0);
-    row("respiration 0.02", Respiration, "0.02", {Message(LowRespiration, EnhanceFirst)}, {}, false,
-        0, 0);
-    row("respiration 0.2", Respiration, "0.2", After(Respiration) + Steps{Green()}, {GreenLine},
-        true, 7, 1.2);
+             Red()},
+            {}, false, 0, 0);
+        row("respiration 0.02", Respiration, "0.02", {Message(LowRespiration, EnhanceFirst)}, {},
+            false, 0, 0);
+        row("respiration 0.2", Respiration, "0.2", After(Respiration) + Steps{Green()}, {GreenLine},
+            true, 7, 1.2);
 
-    const Steps afterPh = After(Ph);
-    row("pH 4.4", Ph, "4.4", {Red()}, {}, false, 4.4, 0);
-    row("pH 4.5", Ph, "4.5", afterPh + Steps{Amber()}, {AmberLine}, true, 4.5, 1.2);
-    row("pH 5.5", Ph, "5.5", afterPh + Steps{Green()}, {GreenLine}, true, 5.5, 1.2);
-    row("pH 8", Ph, "8", afterPh + Steps{Amber()}, {AmberLine}, true, 8, 1.2);
-    row("pH 8.5", Ph, "8.5", {Red()}, {}, false, 8.5, 0);
+        const Steps afterPh = After(Ph);
+        row("pH 4.4", Ph, "4.4", {Red()}, {}, false, 4.4, 0);
+        row("pH 4.5", Ph, "4.5", afterPh + Steps{Amber()}, {AmberLine}, true, 4.5, 1.2);
+        row("pH 5.5", Ph, "5.5", afterPh + Steps{Green()}, {GreenLine}, true, 5.5, 1.2);
+        row("pH 8", Ph, "8", afterPh + Steps{Amber()}, {AmberLine}, true, 8, 1.2);
+        row("pH 8.5", Ph, "8.5", {Red()}, {}, false, 8.5, 0);
 
-    const Steps afterBulk = After(BulkDensity);
-    row("bulk density 0.49", BulkDensity, "0.49", {Red()}, {}, false, 7, 0.49);
-    row("bulk density 0.5", BulkDensity, "0.5", afterBulk + Steps{Green()}, {GreenLine}, true, 7,
-        0.5);
-    row("bulk density 1.9", BulkDensity, "1.9", {Red()}, {}, false, 7, 1.9);
+        const Steps afterBulk = After(BulkDensity);
+        row("bulk density 0.49", BulkDensity, "0.49", {Red()}, {}, false, 7, 0.49);
+        row("bulk density 0.5", BulkDensity, "0.5", afterBulk + Steps{Green()}, {GreenLine}, true,
+            7, 0.5);
+        row("bulk density 1.9", BulkDensity, "1.9", {Red()}, {}, false, 7, 1.9);
 
-    row("water holding 9.9", WaterHolding, "9.9", {Red()}, {NotOption}, false, 7, 1.2);
-    row("water holding 10", WaterHolding, "10", {Green()}, {GreenLine}, true, 7, 1.2);
-    row("water holding 60", WaterHolding, "60", {Red()}, {NotOption}, false, 7, 1.2);
-}
-
-void ExSituTest::boundaries() {
-    QFETCH(int, stage);
-    QFETCH(QString, reply);
-    QFETCH(Steps, then);
-    QFETCH(QStringList, lines);
-    QFETCH(bool, valid);
-    QFETCH(double, soilPh);
-    QFETCH(double, bulkDensity);
-    ScriptedPrompts script;
-    script.add(Before(stage) + Steps{Reply(stage, reply)} + then);
-    Session session;
-    ResetSession(session);
-    Conversation wizard{session, script, script};
-    AssessExSitu(wizard);
-    VERIFY_SCRIPT(script);
-    QCOMPARE(ConclusionLines(session), lines);
-    QCOMPARE(session.ExSituValid, valid ? Flag::True : Flag::False);
-    QCOMPARE(session.SoilPh, soilPh);
-    QCOMPARE(session.BulkDensity, bulkDensity);
-}
-
-void ExSituTest::hydrocarbonSeries_data() {
-    QTest::addColumn<int>("chosen");
-    QTest::addColumn<int>("rounds");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("a: volatile, amber") << 0 << 0 << AmberLine;
-    QTest::newRow("b: gasoline range, green") << 1 << 0 << GreenLine;
-    QTest::newRow("c: gas plant residue, amber") << 2 << 0 << AmberLine;
-    QTest::newRow("d: bunker oil, amber") << 3 << 0 << AmberLine;
-    QTest::newRow("e: heavy distillate, amber") << 4 << 0 << AmberLine;
-    QTest::newRow("none, then b") << 1 << 1 << GreenLine;
-    QTest::newRow("none twice, then a") << 0 << 2 << AmberLine;
-}
-
-void ExSituTest::hydrocarbonSeries() {
-    QFETCH(int, chosen);
-    QFETCH(int, rounds);
-    QFETCH(QString, line);
-    ScriptedPrompts script;
-    script.add(Before(Hydrocarbon) + HydrocarbonSeries(chosen, rounds) + After(Hydrocarbon) +
-               Steps{line == GreenLine ? Green() : Amber()});
-    Session session;
-    ResetSession(session);
-    Conversation wizard{session, script, script};
-    AssessExSitu(wizard);
-    VERIFY_SCRIPT(script);
-    QCOMPARE(ConclusionLines(session), QStringList{line});
-    QCOMPARE(session.ExSituValid, Flag::True);
-}
-
-void ExSituTest::rejectedReplies_data() {
-    QTest::addColumn<int>("stage");
-    QTest::addColumn<std::optional<QString>>("reply");
-    const std::pair<const char*, std::optional<QString>> replies[] = {
-        {"0", QStringLiteral("0")}, {"-3", QStringLiteral("-3")}, {"abc", QStringLiteral("abc")},
-        {"empty", QString()},       {"cancel", std::nullopt},
-    };
-    for (int stage = 0; stage < StageCount; ++stage) {
-        if (stage == Hydrocarbon)
-            continue;
-        for (const auto& [name, reply] : replies)
-            QTest::addRow("%s %s", qPrintable(Inputs[stage].title), name) << stage << reply;
+        row("water holding 9.9", WaterHolding, "9.9", {Red()}, {NotOption}, false, 7, 1.2);
+        row("water holding 10", WaterHolding, "10", {Green()}, {GreenLine}, true, 7, 1.2);
+        row("water holding 60", WaterHolding, "60", {Red()}, {NotOption}, false, 7, 1.2);
     }
-}
 
-void ExSituTest::rejectedReplies() {
-    QFETCH(int, stage);
-    QFETCH(std::optional<QString>, reply);
-    const Step rejected =
-        reply ? Reply(stage, *reply) : Cancel(Inputs[stage].title, Inputs[stage].prompt);
-    ScriptedPrompts script;
-    script.add(
-        Before(stage) +
-        Steps{rejected, Message(Info, EnterAValue), Reply(stage, Inputs[stage].standardReply)} +
-        After(stage) + Steps{Green()});
-    Session session;
-    ResetSession(session);
-    Conversation wizard{session, script, script};
-    AssessExSitu(wizard);
-    VERIFY_SCRIPT(script);
-    QCOMPARE(ConclusionLines(session), QStringList{GreenLine});
-}
+    void boundaries() {
+        QFETCH(int, stage);
+        QFETCH(QString, reply);
+        QFETCH(Steps, then);
+        QFETCH(QStringList, lines);
+        QFETCH(bool, valid);
+        QFETCH(double, soilPh);
+        QFETCH(double, bulkDensity);
+        ScriptedPrompts script;
+        script.add(Before(stage) + Steps{Reply(stage, reply)} + then);
+        Session session;
+        ResetSession(session);
+        Conversation wizard{session, script, script};
+        AssessExSitu(wizard);
+        VERIFY_SCRIPT(script);
+        QCOMPARE(ConclusionLines(session), lines);
+        QCOMPARE(session.ExSituValid, valid ? Flag::True : Flag::False);
+        QCOMPARE(session.SoilPh, soilPh);
+        QCOMPARE(session.BulkDensity, bulkDensity);
+    }
 
-void ExSituTest::eachRunFollowsItsOwnVerdict_data() {
-    QTest::addColumn<Steps>("second");
-    QTest::addColumn<QStringList>("secondLines");
-    QTest::newRow("red stop") << Steps{Reply(Concentration, QStringLiteral("99.9")),
-                                       Yes(Recalcitrant), Red()}
-                              << QStringList{};
-    QTest::newRow("red verdict") << Before(WaterHolding) +
-                                        Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
-                                 << QStringList{NotOption};
-    QTest::newRow("no verdict") << Before(Respiration) +
-                                       Steps{Reply(Respiration, QStringLiteral("0.1")),
-                                             Message(LowRespiration, EnhanceFirst)}
-                                << QStringList{};
-}
+    void hydrocarbonSeries_data() {
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("rounds");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("a: volatile, amber") << 0 << 0 << AmberLine;
+        QTest::newRow("b: gasoline range, green") << 1 << 0 << GreenLine;
+        QTest::newRow("c: gas plant residue, amber") << 2 << 0 << AmberLine;
+        QTest::newRow("d: bunker oil, amber") << 3 << 0 << AmberLine;
+        QTest::newRow("e: heavy distillate, amber") << 4 << 0 << AmberLine;
+        QTest::newRow("none, then b") << 1 << 1 << GreenLine;
+        QTest::newRow("none twice, then a") << 0 << 2 << AmberLine;
+    }
 
-void ExSituTest::eachRunFollowsItsOwnVerdict() {
-    QFETCH(Steps, second);
-    QFETCH(QStringList, secondLines);
-    ScriptedPrompts script;
-    script.add(Before(StageCount) + Steps{Green()} + second);
-    Session session;
-    ResetSession(session);
-    Conversation wizard{session, script, script};
-    AssessExSitu(wizard);
-    QCOMPARE(session.ExSituValid, Flag::True);
-    AssessExSitu(wizard);
-    VERIFY_SCRIPT(script);
-    QCOMPARE(session.ExSituValid, Flag::False);
-    QCOMPARE(ConclusionLines(session), QStringList{GreenLine} + secondLines);
-}
+    void hydrocarbonSeries() {
+        QFETCH(int, chosen);
+        QFETCH(int, rounds);
+        QFETCH(QString, line);
+        ScriptedPrompts script;
+        script.add(Before(Hydrocarbon) + HydrocarbonSeries(chosen, rounds) + After(Hydrocarbon) +
+                   Steps{line == GreenLine ? Green() : Amber()});
+        Session session;
+        ResetSession(session);
+        Conversation wizard{session, script, script};
+        AssessExSitu(wizard);
+        VERIFY_SCRIPT(script);
+        QCOMPARE(ConclusionLines(session), QStringList{line});
+        QCOMPARE(session.ExSituValid, Flag::True);
+    }
 
-void ExSituTest::windowShowsVerdictColour_data() {
-    QTest::addColumn<Steps>("steps");
-    QTest::addColumn<Rgb>("colour");
-    QTest::newRow("green") << Before(StageCount) + Steps{Green()} << Rgb{0, 192, 0};
-    QTest::newRow("amber") << Before(Hydrocarbon) + HydrocarbonSeries(3) + After(Hydrocarbon) +
-                                  Steps{Amber()}
-                           << Rgb{192, 64, 0};
-    QTest::newRow("red verdict") << Before(WaterHolding) +
-                                        Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
-                                 << Rgb{192, 0, 0};
-    QTest::newRow("red stop") << Steps{Reply(Concentration, QStringLiteral("10000")),
-                                       No(PreTreatment), Red()}
-                              << Rgb{192, 0, 0};
-}
+    void rejectedReplies_data() {
+        QTest::addColumn<int>("stage");
+        QTest::addColumn<std::optional<QString>>("reply");
+        const std::pair<const char*, std::optional<QString>> replies[] = {
+            {"0", QStringLiteral("0")},     {"-3", QStringLiteral("-3")},
+            {"abc", QStringLiteral("abc")}, {"empty", QString()},
+            {"cancel", std::nullopt},
+        };
+        for (int stage = 0; stage < StageCount; ++stage) {
+            if (stage == Hydrocarbon)
+                continue;
+            for (const auto& [name, reply] : replies)
+                QTest::addRow("%s %s", qPrintable(Inputs[stage].title), name) << stage << reply;
+        }
+    }
 
-void ExSituTest::windowShowsVerdictColour() {
-    QFETCH(Steps, steps);
-    QFETCH(Rgb, colour);
-    ScriptedPrompts script;
-    std::vector<Rgb> whileOpen;
-    steps.back().whileOpen = [&] { whileOpen = script.backColors(); };
-    script.add(steps);
-    Session session;
-    ResetSession(session);
-    Conversation wizard{session, script, script};
-    AssessExSitu(wizard);
-    VERIFY_SCRIPT(script);
-    QCOMPARE(whileOpen, std::vector<Rgb>{colour});
-    QCOMPARE(script.backColors(), (std::vector<Rgb>{colour, NeutralBackColor}));
-}
+    void rejectedReplies() {
+        QFETCH(int, stage);
+        QFETCH(std::optional<QString>, reply);
+        const Step rejected =
+            reply ? Reply(stage, *reply) : Cancel(Inputs[stage].title, Inputs[stage].prompt);
+        ScriptedPrompts script;
+        script.add(
+            Before(stage) +
+            Steps{rejected, Message(Info, EnterAValue), Reply(stage, Inputs[stage].standardReply)} +
+            After(stage) + Steps{Green()});
+        Session session;
+        ResetSession(session);
+        Conversation wizard{session, script, script};
+        AssessExSitu(wizard);
+        VERIFY_SCRIPT(script);
+        QCOMPARE(ConclusionLines(session), QStringList{GreenLine});
+    }
+
+    void eachRunFollowsItsOwnVerdict_data() {
+        QTest::addColumn<Steps>("second");
+        QTest::addColumn<QStringList>("secondLines");
+        QTest::newRow("red stop") << Steps{Reply(Concentration, QStringLiteral("99.9")),
+                                           Yes(Recalcitrant), Red()}
+                                  << QStringList{};
+        QTest::newRow("red verdict")
+            << Before(WaterHolding) + Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
+            << QStringList{NotOption};
+        QTest::newRow("no verdict")
+            << Before(Respiration) + Steps{Reply(Respiration, QStringLiteral("0.1")),
+                                           Message(LowRespiration, EnhanceFirst)}
+            << QStringList{};
+    }
+
+    void eachRunFollowsItsOwnVerdict() {
+        QFETCH(Steps, second);
+        QFETCH(QStringList, secondLines);
+        ScriptedPrompts script;
+        script.add(Before(StageCount) + Steps{Green()} + second);
+        Session session;
+        ResetSession(session);
+        Conversation wizard{session, script, script};
+        AssessExSitu(wizard);
+        QCOMPARE(session.ExSituValid, Flag::True);
+        AssessExSitu(wizard);
+        VERIFY_SCRIPT(script);
+        QCOMPARE(session.ExSituValid, Flag::False);
+        QCOMPARE(ConclusionLines(session), QStringList{GreenLine} + secondLines);
+    }
+
+    void windowShowsVerdictColour_data() {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<Rgb>("colour");
+        QTest::newRow("green") << Before(StageCount) + Steps{Green()} << Rgb{0, 192, 0};
+        QTest::newRow("amber") << Before(Hydrocarbon) + HydrocarbonSeries(3) + After(Hydrocarbon) +
+                                      Steps{Amber()}
+                               << Rgb{192, 64, 0};
+        QTest::newRow("red verdict")
+            << Before(WaterHolding) + Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
+            << Rgb{192, 0, 0};
+        QTest::newRow("red stop") << Steps{Reply(Concentration, QStringLiteral("10000")),
+                                           No(PreTreatment), Red()}
+                                  << Rgb{192, 0, 0};
+    }
+
+    void windowShowsVerdictColour() {
+        QFETCH(Steps, steps);
+        QFETCH(Rgb, colour);
+        ScriptedPrompts script;
+        std::vector<Rgb> whileOpen;
+        steps.back().whileOpen = [&] { whileOpen = script.backColors(); };
+        script.add(steps);
+        Session session;
+        ResetSession(session);
+        Conversation wizard{session, script, script};
+        AssessExSitu(wizard);
+        VERIFY_SCRIPT(script);
+        QCOMPARE(whileOpen, std::vector<Rgb>{colour});
+        QCOMPARE(script.backColors(), (std::vector<Rgb>{colour, NeutralBackColor}));
+    }
+};
 
 QTEST_GUILESS_MAIN(ExSituTest)
 #include "ExSituTest.moc"

@@ -16,66 +16,62 @@ class ConclusionsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void conclusionsAreNumberedFromOne();
-    void conclusionsBeyondTheStartSlotsAreKept();
-    void fullListRefusesAndTellsOncePerRun();
+    void conclusionsAreNumberedFromOne() {
+        ScriptedPrompts script;
+        Session session;
+        ResetSession(session);
+        Conversation wizard{session, script, script};
+        QCOMPARE(session.Conclusions.size(), std::size_t(1001));
+        AppendConclusion(wizard, QStringLiteral("first"));
+        AppendConclusion(wizard, QStringLiteral("second"));
+        QCOMPARE(session.ConclusionCount, 2);
+        QCOMPARE(session.Conclusions[0], QString());
+        QCOMPARE(session.Conclusions[1], QStringLiteral("first"));
+        QCOMPARE(session.Conclusions[2], QStringLiteral("second"));
+        QCOMPARE(session.Conclusions[3], QString());
+        ResetSession(session);
+        QCOMPARE(session.ConclusionCount, 0);
+        QCOMPARE(session.Conclusions[1], QString());
+        VERIFY_SCRIPT(script);
+    }
+
+    void conclusionsBeyondTheStartSlotsAreKept() {
+        ScriptedPrompts script;
+        Session session;
+        ResetSession(session);
+        Conversation wizard{session, script, script};
+        for (int i = 1; i <= 2496; ++i)
+            AppendConclusion(wizard, QString::number(i));
+        QCOMPARE(session.ConclusionCount, 2496);
+        QCOMPARE(session.Conclusions[1000], QStringLiteral("1000"));
+        QCOMPARE(session.Conclusions[1001], QStringLiteral("1001"));
+        QCOMPARE(session.Conclusions[2496], QStringLiteral("2496"));
+        VERIFY_SCRIPT(script);
+    }
+
+    void fullListRefusesAndTellsOncePerRun() {
+        ScriptedPrompts script{Message(FullTitle, FullText)};
+        Session session;
+        ResetSession(session);
+        Conversation wizard{session, script, script};
+        for (int i = 1; i <= ConclusionCapacity; ++i)
+            AppendConclusion(wizard, QString::number(i));
+        QCOMPARE(session.ConclusionCount, 32767);
+        AppendConclusion(wizard, QStringLiteral("refused"));
+        AppendConclusion(wizard, QStringLiteral("refused too"));
+        QCOMPARE(session.ConclusionCount, 32767);
+        QCOMPARE(session.Conclusions[32767], QStringLiteral("32767"));
+        QCOMPARE(session.Conclusions.size(), std::size_t(32768));
+        VERIFY_SCRIPT(script);
+
+        // A new run tells the user again.
+        session.CapacityReported = false;
+        script.add(Message(FullTitle, FullText));
+        AppendConclusion(wizard, QStringLiteral("refused in the next run"));
+        QCOMPARE(session.ConclusionCount, 32767);
+        VERIFY_SCRIPT(script);
+    }
 };
-
-void ConclusionsTest::conclusionsAreNumberedFromOne() {
-    ScriptedPrompts script;
-    Session session;
-    ResetSession(session);
-    Conversation wizard{session, script, script};
-    QCOMPARE(session.Conclusions.size(), std::size_t(1001));
-    AppendConclusion(wizard, QStringLiteral("first"));
-    AppendConclusion(wizard, QStringLiteral("second"));
-    QCOMPARE(session.ConclusionCount, 2);
-    QCOMPARE(session.Conclusions[0], QString());
-    QCOMPARE(session.Conclusions[1], QStringLiteral("first"));
-    QCOMPARE(session.Conclusions[2], QStringLiteral("second"));
-    QCOMPARE(session.Conclusions[3], QString());
-    ResetSession(session);
-    QCOMPARE(session.ConclusionCount, 0);
-    QCOMPARE(session.Conclusions[1], QString());
-    VERIFY_SCRIPT(script);
-}
-
-void ConclusionsTest::conclusionsBeyondTheStartSlotsAreKept() {
-    ScriptedPrompts script;
-    Session session;
-    ResetSession(session);
-    Conversation wizard{session, script, script};
-    for (int i = 1; i <= 2496; ++i)
-        AppendConclusion(wizard, QString::number(i));
-    QCOMPARE(session.ConclusionCount, 2496);
-    QCOMPARE(session.Conclusions[1000], QStringLiteral("1000"));
-    QCOMPARE(session.Conclusions[1001], QStringLiteral("1001"));
-    QCOMPARE(session.Conclusions[2496], QStringLiteral("2496"));
-    VERIFY_SCRIPT(script);
-}
-
-void ConclusionsTest::fullListRefusesAndTellsOncePerRun() {
-    ScriptedPrompts script{Message(FullTitle, FullText)};
-    Session session;
-    ResetSession(session);
-    Conversation wizard{session, script, script};
-    for (int i = 1; i <= ConclusionCapacity; ++i)
-        AppendConclusion(wizard, QString::number(i));
-    QCOMPARE(session.ConclusionCount, 32767);
-    AppendConclusion(wizard, QStringLiteral("refused"));
-    AppendConclusion(wizard, QStringLiteral("refused too"));
-    QCOMPARE(session.ConclusionCount, 32767);
-    QCOMPARE(session.Conclusions[32767], QStringLiteral("32767"));
-    QCOMPARE(session.Conclusions.size(), std::size_t(32768));
-    VERIFY_SCRIPT(script);
-
-    // A new run tells the user again.
-    session.CapacityReported = false;
-    script.add(Message(FullTitle, FullText));
-    AppendConclusion(wizard, QStringLiteral("refused in the next run"));
-    QCOMPARE(session.ConclusionCount, 32767);
-    VERIFY_SCRIPT(script);
-}
 
 QTEST_GUILESS_MAIN(ConclusionsTest)
 #include "ConclusionsTest.moc"

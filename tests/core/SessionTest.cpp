@@ -26,21 +26,18 @@ class SessionTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void flagKeepsItsStoredValues();
-    void resetClearsTheFlag();
+    void flagKeepsItsStoredValues() {
+        QCOMPARE(qToUnderlying(Flag::True), std::int16_t(-1));
+        QCOMPARE(qToUnderlying(Flag::False), std::int16_t(0));
+    }
+
+    void resetClearsTheFlag() {
+        Session session;
+        session.ExSituValid = Flag::True;
+        ResetSession(session);
+        QCOMPARE(session.ExSituValid, Flag::False);
+    }
 };
-
-void SessionTest::flagKeepsItsStoredValues() {
-    QCOMPARE(qToUnderlying(Flag::True), std::int16_t(-1));
-    QCOMPARE(qToUnderlying(Flag::False), std::int16_t(0));
-}
-
-void SessionTest::resetClearsTheFlag() {
-    Session session;
-    session.ExSituValid = Flag::True;
-    ResetSession(session);
-    QCOMPARE(session.ExSituValid, Flag::False);
-}
 
 QTEST_GUILESS_MAIN(SessionTest)
 #include "SessionTest.moc"

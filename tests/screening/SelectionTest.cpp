@@ -34,213 +34,201 @@ class SelectionTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void modeRequired();
-    void landUseMode();
-    void cocMode();
-    void selectionRequired_data();
-    void selectionRequired();
-    void cocGroupOfEachText_data();
-    void cocGroupOfEachText();
-    void typedCocIsStoredAndKeepsTheGroup();
-    void earlierCocNameCarriesIntoLandUseRun();
-    void landUseTwiceInARow();
-    void clearAllThenTheOtherMode();
+    void modeRequired() {
+        ScriptedPrompts script;
+        script.add(PositiveScreening());
+        TestForm form(&script);
+        form.show();
+        Click(form, "Command1");
+        script.add(SelectionRequired());
+        Click(form, "Command2");
+        QCOMPARE(List(form, "Combo1")->count(), 2);
+        QVERIFY(List(form, "Combo1")->isVisible());
+        QVERIFY(!List(form, "Combo2")->isVisible());
+        QVERIFY(!List(form, "Combo3")->isVisible());
+        VERIFY_SCRIPT(script);
+    }
+
+    void landUseMode() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ChooseMode(form, script, LandUseMode);
+        QComboBox* combo1 = List(form, "Combo1");
+        QComboBox* combo2 = List(form, "Combo2");
+        QVERIFY(!combo1->isVisible());
+        QVERIFY(combo1->isEnabled());
+        QCOMPARE(combo1->count(), 0);
+        QVERIFY(combo2->isVisible() && combo2->isEnabled());
+        QCOMPARE(combo2->count(), 52);
+        QCOMPARE(combo2->currentText(), QString());
+        QCOMPARE(combo2->itemText(0), Airports);
+        QCOMPARE(combo2->itemText(50),
+                 QStringLiteral(
+                     "Waste recycling, treatment and disposal sites: solvent recovery works"));
+        QCOMPARE(
+            combo2->itemText(51),
+            QStringLiteral("Waste recycling, treatment and disposal sites: metal recycling sites"));
+        QVERIFY(Button(form, "Command3")->isVisible() && Button(form, "Command3")->isEnabled());
+        QVERIFY(Button(form, "Command2")->isVisible() && Button(form, "Command2")->isEnabled());
+        QVERIFY(!List(form, "Combo3")->isVisible());
+        VERIFY_SCRIPT(script);
+    }
+
+    void cocMode() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ChooseMode(form, script, CocMode);
+        QComboBox* combo3 = List(form, "Combo3");
+        QVERIFY(combo3->isVisible() && combo3->isEnabled());
+        QCOMPARE(combo3->count(), 12);
+        QCOMPARE(combo3->currentText(), QString());
+        QCOMPARE(combo3->itemText(0),
+                 QStringLiteral("Metals e.g. Zinc, Copper & Semi Metals/Non metals e.g."));
+        QCOMPARE(combo3->itemText(8), QStringLiteral("PAH"));
+        QCOMPARE(combo3->itemText(11), QStringLiteral("Others e.g. Asbestos"));
+        QVERIFY(Button(form, "Command4")->isVisible() && Button(form, "Command4")->isEnabled());
+        QVERIFY(!List(form, "Combo2")->isVisible());
+        VERIFY_SCRIPT(script);
+    }
+
+    void selectionRequired_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("land use") << LandUseMode;
+        QTest::newRow("COC group") << CocMode;
+    }
+
+    void selectionRequired() {
+        QFETCH(QString, mode);
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ChooseMode(form, script, mode);
+        script.add(SelectionRequired());
+        const bool coc = mode == CocMode;
+        Click(form, coc ? "Command4" : "Command3");
+        QCOMPARE(List(form, coc ? "Combo3" : "Combo2")->count(), coc ? 12 : 52);
+        QCOMPARE(form.session().CocName, QString());
+        QCOMPARE(form.session().LandUseName, QString());
+        QCOMPARE(form.session().Tonnage, 0.0);
+        QCOMPARE(form.session().ConclusionCount, 0);
+        VERIFY_SCRIPT(script);
+    }
+
+    void cocGroupOfEachText_data() {
+        QTest::addColumn<int>("position");
+        for (int position = 0; position < 12; ++position)
+            QTest::addRow("group %d", position + 1) << position;
+    }
+
+    void cocGroupOfEachText() {
+        QFETCH(int, position);
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ChooseMode(form, script, CocMode);
+        List(form, "Combo3")->setCurrentIndex(position);
+        script.add(Run());
+        Click(form, "Command4");
+        QCOMPARE(form.session().CocName, List(form, "Combo3")->itemText(position));
+        QCOMPARE(form.session().CocGroup, position + 1);
+        QCOMPARE(form.session().Tonnage, 10.0);
+        QCOMPARE(form.session().Medium, QStringLiteral("solid"));
+        VERIFY_SCRIPT(script);
+    }
+
+    void typedCocIsStoredAndKeepsTheGroup() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ChooseMode(form, script, CocMode);
+        Pick(form, "Combo3", QStringLiteral("PAH"));
+        script.add(Run());
+        Click(form, "Command4");
+        QCOMPARE(form.session().CocGroup, 9);
+
+        QLineEdit* field = List(form, "Combo3")->lineEdit();
+        field->clear();
+        QTest::keyClicks(field, QStringLiteral("pah"));
+        script.add(Run());
+        Click(form, "Command4");
+        QCOMPARE(form.session().CocName, QStringLiteral("pah"));
+        QCOMPARE(form.session().CocGroup, 9);
+        QCOMPARE(List(form, "Combo3")->count(), 12);
+        VERIFY_SCRIPT(script);
+    }
+
+    void earlierCocNameCarriesIntoLandUseRun() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ChooseMode(form, script, CocMode);
+        Pick(form, "Combo3", QStringLiteral("TPH"));
+        script.add(Run());
+        Click(form, "Command4");
+        QCOMPARE(form.session().CocGroup, 8);
+        const int firstRunLines = form.session().ConclusionCount;
+
+        // The covered buttons are still there for a keyboard user.
+        ChooseMode(form, script, LandUseMode);
+        Pick(form, "Combo2", Airports);
+        script.add(Run());
+        Click(form, "Command3");
+        QCOMPARE(form.session().LandUseName, Airports);
+        QCOMPARE(form.session().CocName, QStringLiteral("TPH"));
+        QCOMPARE(form.session().CocGroup, 8);
+        QCOMPARE(form.session().ConclusionCount, 2 * firstRunLines);
+
+        Click(form, "Command5");
+        QCOMPARE(form.session().CocName, QString());
+        QCOMPARE(form.session().CocGroup, 0);
+        QCOMPARE(form.session().ConclusionCount, 0);
+        ChooseMode(form, script, LandUseMode);
+        Pick(form, "Combo2", Airports);
+        script.add(Run());
+        Click(form, "Command3");
+        QCOMPARE(form.session().CocGroup, 0);
+        VERIFY_SCRIPT(script);
+    }
+
+    void landUseTwiceInARow() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ChooseMode(form, script, LandUseMode);
+        Pick(form, "Combo2", QStringLiteral("Dry cleaners"));
+        script.add(Run());
+        Click(form, "Command3");
+        const int firstRunLines = form.session().ConclusionCount;
+        const QString lastOfFirstRun = form.session().Conclusions[std::size_t(firstRunLines)];
+        script.add(Run());
+        Click(form, "Command3");
+        QCOMPARE(form.session().ConclusionCount, 2 * firstRunLines);
+        QCOMPARE(form.session().Conclusions[std::size_t(firstRunLines)], lastOfFirstRun);
+        QCOMPARE(form.session().LandUseName, QStringLiteral("Dry cleaners"));
+        QVERIFY(List(form, "Combo2")->isVisible());
+        QCOMPARE(List(form, "Combo2")->currentText(), QStringLiteral("Dry cleaners"));
+        VERIFY_SCRIPT(script);
+    }
+
+    void clearAllThenTheOtherMode() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ChooseMode(form, script, CocMode);
+        Click(form, "Command5");
+        QVERIFY(!List(form, "Combo3")->isVisible());
+        QCOMPARE(List(form, "Combo3")->count(), 0);
+        QCOMPARE(List(form, "Combo3")->currentText(), QString());
+        QVERIFY(!Button(form, "Command4")->isVisible());
+        ChooseMode(form, script, LandUseMode);
+        QVERIFY(List(form, "Combo2")->isVisible());
+        QVERIFY(!List(form, "Combo3")->isVisible());
+        QCOMPARE(List(form, "Combo3")->count(), 0);
+        VERIFY_SCRIPT(script);
+    }
 };
-
-void SelectionTest::modeRequired() {
-    ScriptedPrompts script;
-    script.add(PositiveScreening());
-    TestForm form(&script);
-    form.show();
-    Click(form, "Command1");
-    script.add(SelectionRequired());
-    Click(form, "Command2");
-    QCOMPARE(List(form, "Combo1")->count(), 2);
-    QVERIFY(List(form, "Combo1")->isVisible());
-    QVERIFY(!List(form, "Combo2")->isVisible());
-    QVERIFY(!List(form, "Combo3")->isVisible());
-    VERIFY_SCRIPT(script);
-}
-
-void SelectionTest::landUseMode() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ChooseMode(form, script, LandUseMode);
-    QComboBox* combo1 = List(form, "Combo1");
-    QComboBox* combo2 = List(form, "Combo2");
-    QVERIFY(!combo1->isVisible());
-    QVERIFY(combo1->isEnabled());
-    QCOMPARE(combo1->count(), 0);
-    QVERIFY(combo2->isVisible() && combo2->isEnabled());
-    QCOMPARE(combo2->count(), 52);
-    QCOMPARE(combo2->currentText(), QString());
-    QCOMPARE(combo2->itemText(0), Airports);
-    QCOMPARE(
-        combo2->itemText(50),
-        QStringLiteral("Waste recycling, treatment and disposal sites: solvent recovery works"));
-    QCOMPARE(
-        combo2->itemText(51),
-        QStringLiteral("Waste recycling, treatment and disposal sites: metal recycling sites"));
-    QVERIFY(Button(form, "Command3")->isVisible() && Button(form, "Command3")->isEnabled());
-    QVERIFY(Button(form, "Command2")->isVisible() && Button(form, "Command2")->isEnabled());
-    QVERIFY(!List(form, "Combo3")->isVisible());
-    VERIFY_SCRIPT(script);
-}
-
-void SelectionTest::cocMode() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ChooseMode(form, script, CocMode);
-    QComboBox* combo3 = List(form, "Combo3");
-    QVERIFY(combo3->isVisible() && combo3->isEnabled());
-    QCOMPARE(combo3->count(), 12);
-    QCOMPARE(combo3->currentText(), QString());
-    QCOMPARE(combo3->itemText(0),
-             QStringLiteral("Metals e.g. Zinc, Copper & Semi Metals/Non metals e.g."));
-    QCOMPARE(combo3->itemText(8), QStringLiteral("PAH"));
-    QCOMPARE(combo3->itemText(11), QStringLiteral("Others e.g. Asbestos"));
-    QVERIFY(Button(form, "Command4")->isVisible() && Button(form, "Command4")->isEnabled());
-    QVERIFY(!List(form, "Combo2")->isVisible());
-    VERIFY_SCRIPT(script);
-}
-
-void SelectionTest::selectionRequired_data() {
-    QTest::addColumn<QString>("mode");
-    QTest::newRow("land use") << LandUseMode;
-    QTest::newRow("COC group") << CocMode;
-}
-
-void SelectionTest::selectionRequired() {
-    QFETCH(QString, mode);
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ChooseMode(form, script, mode);
-    script.add(SelectionRequired());
-    const bool coc = mode == CocMode;
-    Click(form, coc ? "Command4" : "Command3");
-    QCOMPARE(List(form, coc ? "Combo3" : "Combo2")->count(), coc ? 12 : 52);
-    QCOMPARE(form.session().CocName, QString());
-    QCOMPARE(form.session().LandUseName, QString());
-    QCOMPARE(form.session().Tonnage, 0.0);
-    QCOMPARE(form.session().ConclusionCount, 0);
-    VERIFY_SCRIPT(script);
-}
-
-void SelectionTest::cocGroupOfEachText_data() {
-    QTest::addColumn<int>("position");
-    for (int position = 0; position < 12; ++position)
-        QTest::addRow("group %d", position + 1) << position;
-}
-
-void SelectionTest::cocGroupOfEachText() {
-    QFETCH(int, position);
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ChooseMode(form, script, CocMode);
-    List(form, "Combo3")->setCurrentIndex(position);
-    script.add(Run());
-    Click(form, "Command4");
-    QCOMPARE(form.session().CocName, List(form, "Combo3")->itemText(position));
-    QCOMPARE(form.session().CocGroup, position + 1);
-    QCOMPARE(form.session().Tonnage, 10.0);
-    QCOMPARE(form.session().Medium, QStringLiteral("solid"));
-    VERIFY_SCRIPT(script);
-}
-
-void SelectionTest::typedCocIsStoredAndKeepsTheGroup() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ChooseMode(form, script, CocMode);
-    Pick(form, "Combo3", QStringLiteral("PAH"));
-    script.add(Run());
-    Click(form, "Command4");
-    QCOMPARE(form.session().CocGroup, 9);
-
-    QLineEdit* field = List(form, "Combo3")->lineEdit();
-    field->clear();
-    QTest::keyClicks(field, QStringLiteral("pah"));
-    script.add(Run());
-    Click(form, "Command4");
-    QCOMPARE(form.session().CocName, QStringLiteral("pah"));
-    QCOMPARE(form.session().CocGroup, 9);
-    QCOMPARE(List(form, "Combo3")->count(), 12);
-    VERIFY_SCRIPT(script);
-}
-
-void SelectionTest::earlierCocNameCarriesIntoLandUseRun() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ChooseMode(form, script, CocMode);
-    Pick(form, "Combo3", QStringLiteral("TPH"));
-    script.add(Run());
-    Click(form, "Command4");
-    QCOMPARE(form.session().CocGroup, 8);
-    const int firstRunLines = form.session().ConclusionCount;
-
-    // The covered buttons are still there for a keyboard user.
-    ChooseMode(form, script, LandUseMode);
-    Pick(form, "Combo2", Airports);
-    script.add(Run());
-    Click(form, "Command3");
-    QCOMPARE(form.session().LandUseName, Airports);
-    QCOMPARE(form.session().CocName, QStringLiteral("TPH"));
-    QCOMPARE(form.session().CocGroup, 8);
-    QCOMPARE(form.session().ConclusionCount, 2 * firstRunLines);
-
-    Click(form, "Command5");
-    QCOMPARE(form.session().CocName, QString());
-    QCOMPARE(form.session().CocGroup, 0);
-    QCOMPARE(form.session().ConclusionCount, 0);
-    ChooseMode(form, script, LandUseMode);
-    Pick(form, "Combo2", Airports);
-    script.add(Run());
-    Click(form, "Command3");
-    QCOMPARE(form.session().CocGroup, 0);
-    VERIFY_SCRIPT(script);
-}
-
-void SelectionTest::landUseTwiceInARow() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ChooseMode(form, script, LandUseMode);
-    Pick(form, "Combo2", QStringLiteral("Dry cleaners"));
-    script.add(Run());
-    Click(form, "Command3");
-    const int firstRunLines = form.session().ConclusionCount;
-    const QString lastOfFirstRun = form.session().Conclusions[std::size_t(firstRunLines)];
-    script.add(Run());
-    Click(form, "Command3");
-    QCOMPARE(form.session().ConclusionCount, 2 * firstRunLines);
-    QCOMPARE(form.session().Conclusions[std::size_t(firstRunLines)], lastOfFirstRun);
-    QCOMPARE(form.session().LandUseName, QStringLiteral("Dry cleaners"));
-    QVERIFY(List(form, "Combo2")->isVisible());
-    QCOMPARE(List(form, "Combo2")->currentText(), QStringLiteral("Dry cleaners"));
-    VERIFY_SCRIPT(script);
-}
-
-void SelectionTest::clearAllThenTheOtherMode() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ChooseMode(form, script, CocMode);
-    Click(form, "Command5");
-    QVERIFY(!List(form, "Combo3")->isVisible());
-    QCOMPARE(List(form, "Combo3")->count(), 0);
-    QCOMPARE(List(form, "Combo3")->currentText(), QString());
-    QVERIFY(!Button(form, "Command4")->isVisible());
-    ChooseMode(form, script, LandUseMode);
-    QVERIFY(List(form, "Combo2")->isVisible());
-    QVERIFY(!List(form, "Combo3")->isVisible());
-    QCOMPARE(List(form, "Combo3")->count(), 0);
-    VERIFY_SCRIPT(script);
-}
 
 TERRAVIA_TEST_MAIN(SelectionTest)
 #include "SelectionTest.moc"

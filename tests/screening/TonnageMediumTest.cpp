@@ -19,91 +19,84 @@ class TonnageMediumTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void tonnageRejections_data();
-    void tonnageRejections();
-    void tonnageAccepted_data();
-    void tonnageAccepted();
-    void medium_data();
-    void medium();
-};
-
-void TonnageMediumTest::tonnageRejections_data() {
-    QTest::addColumn<std::optional<QString>>("reply");
-    QTest::newRow("zero") << std::optional<QString>(QStringLiteral("0"));
-    QTest::newRow("negative") << std::optional<QString>(QStringLiteral("-3"));
-    QTest::newRow("text") << std::optional<QString>(QStringLiteral("abc"));
-    QTest::newRow("empty") << std::optional<QString>(QString());
-    QTest::newRow("cancel") << std::optional<QString>();
-}
-
-void TonnageMediumTest::tonnageRejections() {
-    QFETCH(std::optional<QString>, reply);
-    const Step rejected =
-        reply ? Input(TonnageTitle, TonnagePrompt, *reply) : Cancel(TonnageTitle, TonnagePrompt);
-    ScriptedPrompts script{rejected, Message(Info, Rejection),
-                           Input(TonnageTitle, TonnagePrompt, QStringLiteral("7"))};
-    Session session;
-    ResetSession(session);
-    Wizard wizard{session, script};
-    AskTonnage(wizard);
-    QCOMPARE(session.Tonnage, 7.0);
-    VERIFY_SCRIPT(script);
-}
-
-void TonnageMediumTest::tonnageAccepted_data() {
-    QTest::addColumn<QString>("reply");
-    QTest::addColumn<double>("tonnage");
-    QTest::newRow("half") << QStringLiteral("0.5") << 0.5;
-    QTest::newRow("thousands") << QStringLiteral("2500") << 2500.0;
-    QTest::newRow("comma") << QStringLiteral("1,5") << 1.0;
-    QTest::newRow("with unit") << QStringLiteral("12 t") << 12.0;
-}
-
-void TonnageMediumTest::tonnageAccepted() {
-    QFETCH(QString, reply);
-    QFETCH(double, tonnage);
-    ScriptedPrompts script{Input(TonnageTitle, TonnagePrompt, reply)};
-    Session session;
-    ResetSession(session);
-    Wizard wizard{session, script};
-    AskTonnage(wizard);
-    QCOMPARE(session.Tonnage, tonnage);
-    VERIFY_SCRIPT(script);
-}
-
-void TonnageMediumTest::medium_data() {
-    QTest::addColumn<QString>("answers");
-    QTest::addColumn<QString>("medium");
-    QTest::newRow("solid") << "S"
-                           << "solid";
-    QTest::newRow("liquid") << "sL"
-                            << "liquid";
-    QTest::newRow("neither, then solid") << "sl!S"
-                                         << "solid";
-    QTest::newRow("neither twice, then liquid") << "sl!sl!sL"
-                                                << "liquid";
-}
-
-void TonnageMediumTest::medium() {
-    // S / s: Yes / No to the solid question; L / l: to the liquid one; !: the reminder.
-    QFETCH(QString, answers);
-    QFETCH(QString, medium);
-    ScriptedPrompts script;
-    for (const QChar a : answers) {
-        if (a == u'!')
-            script.add(Message(Info, QStringLiteral("You have to choose solid or liquid")));
-        else if (a.toLower() == u's')
-            script.add(a == u'S' ? Yes(Solid) : No(Solid));
-        else
-            script.add(a == u'L' ? Yes(Liquid) : No(Liquid));
+    void tonnageRejections_data() {
+        QTest::addColumn<std::optional<QString>>("reply");
+        QTest::newRow("zero") << std::optional<QString>(QStringLiteral("0"));
+        QTest::newRow("negative") << std::optional<QString>(QStringLiteral("-3"));
+        QTest::newRow("text") << std::optional<QString>(QStringLiteral("abc"));
+        QTest::newRow("empty") << std::optional<QString>(QString());
+        QTest::newRow("cancel") << std::optional<QString>();
     }
-    Session session;
-    ResetSession(session);
-    Wizard wizard{session, script};
-    AskMedium(wizard);
-    QCOMPARE(session.Medium, medium);
-    VERIFY_SCRIPT(script);
-}
+
+    void tonnageRejections() {
+        QFETCH(std::optional<QString>, reply);
+        const Step rejected = reply ? Input(TonnageTitle, TonnagePrompt, *reply)
+                                    : Cancel(TonnageTitle, TonnagePrompt);
+        ScriptedPrompts script{rejected, Message(Info, Rejection),
+                               Input(TonnageTitle, TonnagePrompt, QStringLiteral("7"))};
+        Session session;
+        ResetSession(session);
+        Wizard wizard{session, script};
+        AskTonnage(wizard);
+        QCOMPARE(session.Tonnage, 7.0);
+        VERIFY_SCRIPT(script);
+    }
+
+    void tonnageAccepted_data() {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<double>("tonnage");
+        QTest::newRow("half") << QStringLiteral("0.5") << 0.5;
+        QTest::newRow("thousands") << QStringLiteral("2500") << 2500.0;
+        QTest::newRow("comma") << QStringLiteral("1,5") << 1.0;
+        QTest::newRow("with unit") << QStringLiteral("12 t") << 12.0;
+    }
+
+    void tonnageAccepted() {
+        QFETCH(QString, reply);
+        QFETCH(double, tonnage);
+        ScriptedPrompts script{Input(TonnageTitle, TonnagePrompt, reply)};
+        Session session;
+        ResetSession(session);
+        Wizard wizard{session, script};
+        AskTonnage(wizard);
+        QCOMPARE(session.Tonnage, tonnage);
+        VERIFY_SCRIPT(script);
+    }
+
+    void medium_data() {
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QString>("medium");
+        QTest::newRow("solid") << "S"
+                               << "solid";
+        QTest::newRow("liquid") << "sL"
+                                << "liquid";
+        QTest::newRow("neither, then solid") << "sl!S"
+                                             << "solid";
+        QTest::newRow("neither twice, then liquid") << "sl!sl!sL"
+                                                    << "liquid";
+    }
+
+    void medium() {
+        // S / s: Yes / No to the solid question; L / l: to the liquid one; !: the reminder.
+        QFETCH(QString, answers);
+        QFETCH(QString, medium);
+        ScriptedPrompts script;
+        for (const QChar a : answers) {
+            if (a == u'!')
+                script.add(Message(Info, QStringLiteral("You have to choose solid or liquid")));
+            else if (a.toLower() == u's')
+                script.add(a == u'S' ? Yes(Solid) : No(Solid));
+            else
+                script.add(a == u'L' ? Yes(Liquid) : No(Liquid));
+        }
+        Session session;
+        ResetSession(session);
+        Wizard wizard{session, script};
+        AskMedium(wizard);
+        QCOMPARE(session.Medium, medium);
+        VERIFY_SCRIPT(script);
+    }
+};
 
 TERRAVIA_TEST_MAIN(TonnageMediumTest)
 #include "TonnageMediumTest.moc"

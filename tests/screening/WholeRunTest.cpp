@@ -67,263 +67,253 @@ class WholeRunTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void greenRunWritesTheGoldenFile();
-    void amberRun();
-    void redRunWritesNoFile();
-    void respirationStopWritesNoFile();
-    void cleanUpTargetPaths_data();
-    void cleanUpTargetPaths();
-    void twoRunsWithoutClearAll();
-    void clearAllBetweenRuns();
-    void redRunAfterAValidOneWritesNoFile();
-    void landUseRunAfterStartUpKeepsEveryReportLine();
-    void fullListIsWrittenAndReportedOnce();
+    void greenRunWritesTheGoldenFile() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, true, Others);
+        const QString path = dir_.filePath(QStringLiteral("green"));
+        std::vector<Step> run = GreenRun(path);
+        // The window shows the verdict's colour while it is open, and keeps the path.
+        QColor whileOpen;
+        std::find_if(run.begin(), run.end(), [](const Step& step) {
+            return step.title == ValidTitle;
+        })->whileOpen = [&] { whileOpen = form.palette().color(QPalette::Window); };
+        script.add(run);
+        Click(form, "Command4");
+        VERIFY_SCRIPT(script);
+        QCOMPARE(whileOpen, QColor(0, 192, 0));
+        QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
+        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), path);
+        const QByteArray written = ReadFile(path + QStringLiteral(".txt"));
+        const QString goldenPath = QStringLiteral(TERRAVIA_GOLDEN_DIR "/green-group12.txt");
+        // A changed golden file is written on request, to be checked by hand before it is kept.
+        if (qEnvironmentVariableIsSet("TERRAVIA_UPDATE_GOLDEN")) {
+            QFile update(goldenPath);
+            QVERIFY(update.open(QIODevice::WriteOnly) && update.write(written) == written.size());
+        }
+        const QByteArray golden = ReadFile(goldenPath);
+        QCOMPARE(Lines(written).size(), 326);
+        QCOMPARE(written, golden);
+    }
+
+    void amberRun() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, true, Others);
+        std::vector<Step> exSitu = GreenExSitu();
+        exSitu[1] = Yes(LightAliphatic);
+        exSitu[2] = Message(PrecautionRequired, VolatileLoss);
+        exSitu.back() = Message(WarningTitle, AmberLine);
+        const QString path = dir_.filePath(QStringLiteral("amber.txt"));
+        script.add(Join({TonnageAndMedium(), exSitu, PlainBiological(), OffSiteTargets(),
+                         SaveAs(path), ProcessComplete()}));
+        Click(form, "Command4");
+        VERIFY_SCRIPT(script);
+        const QList<QByteArray> lines = Lines(ReadFile(path));
+        QCOMPARE(lines.size(), 326);
+        QCOMPARE(lines[312],
+                 QByteArray("Ex-situ is a valid technical option, with an amber warning"));
+        QCOMPARE(form.session().ExSituValid, Flag::True);
+    }
+
+    void redRunWritesNoFile() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, true, Others);
+        script.add(Join({TonnageAndMedium(), RedStopTail()}));
+        Click(form, "Command4");
+        VERIFY_SCRIPT(script);
+        QCOMPARE(form.session().ConclusionCount, 312);
+        QCOMPARE(form.session().ExSituValid, Flag::False);
+    }
+
+    void respirationStopWritesNoFile() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, true, Others);
+        std::vector<Step> exSitu = GreenExSitu();
+        exSitu.resize(4);
+        exSitu[3].reply = QStringLiteral("0.1");
+        exSitu.push_back(Message(LowRespiration, EnhanceFirst));
+        script.add(Join({TonnageAndMedium(), exSitu, ProcessComplete()}));
+        Click(form, "Command4");
+        VERIFY_SCRIPT(script);
+        QCOMPARE(form.session().ConclusionCount, 312);
+        QCOMPARE(form.session().SoilPh, 0.0);
+    }
+
+    void cleanUpTargetPaths_data() {
+        // Answers to the clean-up questions (Y / N in order) and the lines they add.
+        QTest::addColumn<QStringList>("questions");
+        QTest::addColumn<QString>("answers");
+        QTest::addColumn<QStringList>("lines");
+        const QString analysis = Analysis;
+        const QString onSite = OnSite;
+        const QString residential = Residential;
+        const QString topsoil = Topsoil;
+        const QString foundations = Foundations;
+        const QString structure = Suitable;
+        const QString capped = Capped;
+        const QString industrial = Industrial;
+        const QString zone = Zone;
+        const QString risk = RiskAssessment;
+        const QString toddler = ToddlerSgvs;
+        const QString water = Water;
+        const QString p20all = ThreeLevels;
+        const QString p20 = TwoLevels;
+        const QString quality = Negotiation;
+
+        QTest::newRow("no analysis")
+            << QStringList{analysis} << "N" << QStringList{AnalysisRequiredLine};
+        QTest::newRow("off-site") << QStringList{analysis, onSite} << "YN"
+                                  << QStringList{WasteInert, WasteHazardous};
+        QTest::newRow("residential topsoil, zone")
+            << QStringList{analysis, onSite, residential, topsoil, zone} << "YYYYY"
+            << QStringList{risk, toddler, water, p20all, quality};
+        QTest::newRow("foundations, suitable")
+            << QStringList{analysis, onSite, residential, topsoil, foundations, structure, zone}
+            << "YYYNYYN" << QStringList{risk, toddler, water, p20, quality};
+        QTest::newRow("foundations, not suitable")
+            << QStringList{analysis, onSite, residential, topsoil, foundations, structure, zone}
+            << "YYYNYNN" << QStringList{water, p20, quality};
+        QTest::newRow("capped for recreation")
+            << QStringList{analysis, onSite, residential, topsoil, foundations, capped, zone}
+            << "YYYNNYY" << QStringList{risk, toddler, water, p20all, quality};
+        QTest::newRow("not capped")
+            << QStringList{analysis, onSite, residential, topsoil, foundations, capped, zone}
+            << "YYYNNNN" << QStringList{water, p20, quality};
+        QTest::newRow("industrial") << QStringList{analysis, onSite, residential, industrial, zone}
+                                    << "YYNYY" << QStringList{risk, water, p20all, quality};
+        QTest::newRow("neither residential nor industrial")
+            << QStringList{analysis, onSite, residential, industrial, zone} << "YYNNN"
+            << QStringList{risk, water, p20, quality};
+    }
+
+    void cleanUpTargetPaths() {
+        QFETCH(QStringList, questions);
+        QFETCH(QString, answers);
+        QFETCH(QStringList, lines);
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, true, Others);
+        std::vector<Step> targets;
+        for (qsizetype i = 0; i < questions.size(); ++i)
+            targets.push_back(answers[i] == u'Y' ? Yes(questions[i]) : No(questions[i]));
+        if (answers == QStringLiteral("N"))
+            targets.push_back(Message(ChemicalAnalysisRequired, NoTargetsLine));
+        const QString path =
+            dir_.filePath(QStringLiteral("targets-") + answers + QStringLiteral(".txt"));
+        script.add(Join({TonnageAndMedium(), GreenExSitu(), PlainBiological(), targets,
+                         SaveAs(path), ProcessComplete()}));
+        Click(form, "Command4");
+        VERIFY_SCRIPT(script);
+        const QList<QByteArray> written = Lines(ReadFile(path));
+        QCOMPARE(written.size(), 324 + lines.size());
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            QCOMPARE(QString::fromLatin1(written[324 + i]), lines[i]);
+    }
+
+    void twoRunsWithoutClearAll() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, true, Others);
+        const QString first = dir_.filePath(QStringLiteral("first.txt"));
+        const QString second = dir_.filePath(QStringLiteral("second.txt"));
+        script.add(GreenRun(first));
+        Click(form, "Command4");
+        script.add(GreenRun(second));
+        Click(form, "Command4");
+        VERIFY_SCRIPT(script);
+        const QByteArray once = ReadFile(first);
+        QCOMPARE(ReadFile(second), once + once);
+        QCOMPARE(form.session().ConclusionCount, 652);
+    }
+
+    void clearAllBetweenRuns() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, true, Others);
+        const QString first = dir_.filePath(QStringLiteral("before-clear.txt"));
+        const QString second = dir_.filePath(QStringLiteral("after-clear.txt"));
+        script.add(GreenRun(first));
+        Click(form, "Command4");
+        Click(form, "Command5");
+        ReachStage(form, script, true, Others);
+        script.add(GreenRun(second));
+        Click(form, "Command4");
+        VERIFY_SCRIPT(script);
+        QCOMPARE(ReadFile(second), ReadFile(first));
+    }
+
+    void redRunAfterAValidOneWritesNoFile() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, true, Others);
+        script.add(GreenRun(dir_.filePath(QStringLiteral("valid-first.txt"))));
+        Click(form, "Command4");
+        // Each run follows its own verdict: no biological assessment, targets or file.
+        script.add(Join({TonnageAndMedium(), RedStopTail()}));
+        Click(form, "Command4");
+        VERIFY_SCRIPT(script);
+        QCOMPARE(form.session().ExSituValid, Flag::False);
+        QCOMPARE(form.session().ConclusionCount, 326 + 312);
+    }
+
+    void landUseRunAfterStartUpKeepsEveryReportLine() {
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, false, Airports);
+        const QString path = dir_.filePath(QStringLiteral("land-use.txt"));
+        script.add(GreenRun(path));
+        Click(form, "Command3");
+        VERIFY_SCRIPT(script);
+        const QList<QByteArray> lines = Lines(ReadFile(path));
+        QCOMPARE(lines.size(), 2496 + 14);
+        QCOMPARE(lines[0], QByteArray("Ranked 1 for permissibility & certainty"));
+        QCOMPARE(lines[2496 - 13], QByteArray("Ranked 64 for environmental credit"));
+        QCOMPARE(lines[2496],
+                 QByteArray("Ex-situ is a valid technical option, with a green light"));
+        for (std::size_t i = 0; i < std::size(PlainBiologicalLines); ++i)
+            QCOMPARE(lines[2497 + qsizetype(i)], QByteArray(PlainBiologicalLines[i]));
+    }
+
+    void fullListIsWrittenAndReportedOnce() {
+        // Each green land-use run with no group adds 2,510 lines: the 14th run reaches the
+        // 16-bit limit of the count after 137 of its lines.
+        ScriptedPrompts script;
+        TestForm form(&script);
+        form.show();
+        ReachStage(form, script, false, Airports);
+        const QString path = dir_.filePath(QStringLiteral("full.txt"));
+        for (int run = 1; run <= 14; ++run) {
+            std::vector<Step> steps = GreenRun(path);
+            if (run == 14) {
+                const Step full = Message(FullTitle, FullText);
+                steps.insert(steps.begin() + 2, full);
+            }
+            script.add(steps);
+            Click(form, "Command3");
+            QCOMPARE(form.session().ConclusionCount, std::min(run * 2510, 32767));
+        }
+        VERIFY_SCRIPT(script);
+        const QList<QByteArray> lines = Lines(ReadFile(path));
+        QCOMPARE(lines.size(), 32767);
+        QCOMPARE(lines[13 * 2510], QByteArray("Ranked 1 for permissibility & certainty"));
+        QCOMPARE(lines.last(), QByteArray("O&M -  1"));
+    }
 
 private:
     QTemporaryDir dir_;
 };
-
-void WholeRunTest::greenRunWritesTheGoldenFile() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, true, Others);
-    const QString path = dir_.filePath(QStringLiteral("green"));
-    std::vector<Step> run = GreenRun(path);
-    // The window shows the verdict's colour while it is open, and keeps the path.
-    QColor whileOpen;
-    std::find_if(run.begin(), run.end(), [](const Step& step) {
-        return step.title == ValidTitle;
-    })->whileOpen = [&] { whileOpen = form.palette().color(QPalette::Window); };
-    script.add(run);
-    Click(form, "Command4");
-    VERIFY_SCRIPT(script);
-    QCOMPARE(whileOpen, QColor(0, 192, 0));
-    QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
-    QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), path);
-    const QByteArray written = ReadFile(path + QStringLiteral(".txt"));
-    const QString goldenPath = QStringLiteral(TERRAVIA_GOLDEN_DIR "/green-group12.txt");
-    // A changed golden file is written on request, to be checked by hand before it is kept.
-    if (qEnvironmentVariableIsSet("TERRAVIA_UPDATE_GOLDEN")) {
-        QFile update(goldenPath);
-        QVERIFY(update.open(QIODevice::WriteOnly) && update.write(written) == written.size());
-    }
-    const QByteArray golden = ReadFile(goldenPath);
-    QCOMPARE(Lines(written).size(), 326);
-    QCOMPARE(written, golden);
-}
-
-void WholeRunTest::amberRun() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, true, Others);
-    std::vector<Step> exSitu = GreenExSitu();
-    exSitu[1] = Yes(LightAliphatic);
-    exSitu[2] = Message(PrecautionRequired, VolatileLoss);
-    exSitu.back() = Message(WarningTitle, AmberLine);
-    const QString path = dir_.filePath(QStringLiteral("amber.txt"));
-    script.add(Join({TonnageAndMedium(), exSitu, PlainBiological(), OffSiteTargets(), SaveAs(path),
-                     ProcessComplete()}));
-    Click(form, "Command4");
-    VERIFY_SCRIPT(script);
-    const QList<QByteArray> lines = Lines(ReadFile(path));
-    QCOMPARE(lines.size(), 326);
-    QCOMPARE(lines[312], QByteArray("Ex-situ is a valid technical option, with an amber warning"));
-    QCOMPARE(form.session().ExSituValid, Flag::True);
-}
-
-void WholeRunTest::redRunWritesNoFile() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, true, Others);
-    script.add(Join({TonnageAndMedium(), RedStopTail()}));
-    Click(form, "Command4");
-    VERIFY_SCRIPT(script);
-    QCOMPARE(form.session().ConclusionCount, 312);
-    QCOMPARE(form.session().ExSituValid, Flag::False);
-}
-
-void WholeRunTest::respirationStopWritesNoFile() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, true, Others);
-    std::vector<Step> exSitu = GreenExSitu();
-    exSitu.resize(4);
-    exSitu[3].reply = QStringLiteral("0.1");
-    exSitu.push_back(Message(LowRespiration, EnhanceFirst));
-    script.add(Join({TonnageAndMedium(), exSitu, ProcessComplete()}));
-    Click(form, "Command4");
-    VERIFY_SCRIPT(script);
-    QCOMPARE(form.session().ConclusionCount, 312);
-    QCOMPARE(form.session().SoilPh, 0.0);
-}
-
-void WholeRunTest::cleanUpTargetPaths_data() {
-    // Answers to the clean-up questions (Y / N in order) and the lines they add.
-    QTest::addColumn<QStringList>("questions");
-    QTest::addColumn<QString>("answers");
-    QTest::addColumn<QStringList>("lines");
-    const QString analysis = Analysis;
-    const QString onSite = OnSite;
-    const QString residential = Residential;
-    const QString topsoil = Topsoil;
-    const QString foundations = Foundations;
-    const QString structure = Suitable;
-    const QString capped = Capped;
-    const QString industrial = Industrial;
-    const QString zone = Zone;
-    const QString risk = RiskAssessment;
-    const QString toddler = ToddlerSgvs;
-    const QString water = Water;
-    const QString p20all = ThreeLevels;
-    const QString p20 = TwoLevels;
-    const QString quality = Negotiation;
-
-    QTest::newRow("no analysis") << QStringList{analysis} << "N"
-                                 << QStringList{AnalysisRequiredLine};
-    QTest::newRow("off-site") << QStringList{analysis, onSite} << "YN"
-                              << QStringList{WasteInert, WasteHazardous};
-    QTest::newRow("residential topsoil, zone")
-        << QStringList{analysis, onSite, residential, topsoil, zone} << "YYYYY"
-        << QStringList{risk, toddler, water, p20all, quality};
-    QTest::newRow("foundations, suitable")
-        << QStringList{analysis, onSite, residential, topsoil, foundations, structure, zone}
-        << "YYYNYYN" << QStringList{risk, toddler, water, p20, quality};
-    QTest::newRow("foundations, not suitable")
-        << QStringList{analysis, onSite, residential, topsoil, foundations, structure, zone}
-        << "YYYNYNN" << QStringList{water, p20, quality};
-    QTest::newRow("capped for recreation")
-        << QStringList{analysis, onSite, residential, topsoil, foundations, capped, zone}
-        << "YYYNNYY" << QStringList{risk, toddler, water, p20all, quality};
-    QTest::newRow("not capped") << QStringList{analysis,    onSite, residential, topsoil,
-                                               foundations, capped, zone}
-                                << "YYYNNNN" << QStringList{water, p20, quality};
-    QTest::newRow("industrial") << QStringList{analysis, onSite, residential, industrial, zone}
-                                << "YYNYY" << QStringList{risk, water, p20all, quality};
-    QTest::newRow("neither residential nor industrial")
-        << QStringList{analysis, onSite, residential, industrial, zone} << "YYNNN"
-        << QStringList{risk, water, p20, quality};
-}
-
-void WholeRunTest::cleanUpTargetPaths() {
-    QFETCH(QStringList, questions);
-    QFETCH(QString, answers);
-    QFETCH(QStringList, lines);
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, true, Others);
-    std::vector<Step> targets;
-    for (qsizetype i = 0; i < questions.size(); ++i)
-        targets.push_back(answers[i] == u'Y' ? Yes(questions[i]) : No(questions[i]));
-    if (answers == QStringLiteral("N"))
-        targets.push_back(Message(ChemicalAnalysisRequired, NoTargetsLine));
-    const QString path =
-        dir_.filePath(QStringLiteral("targets-") + answers + QStringLiteral(".txt"));
-    script.add(Join({TonnageAndMedium(), GreenExSitu(), PlainBiological(), targets, SaveAs(path),
-                     ProcessComplete()}));
-    Click(form, "Command4");
-    VERIFY_SCRIPT(script);
-    const QList<QByteArray> written = Lines(ReadFile(path));
-    QCOMPARE(written.size(), 324 + lines.size());
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        QCOMPARE(QString::fromLatin1(written[324 + i]), lines[i]);
-}
-
-void WholeRunTest::twoRunsWithoutClearAll() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, true, Others);
-    const QString first = dir_.filePath(QStringLiteral("first.txt"));
-    const QString second = dir_.filePath(QStringLiteral("second.txt"));
-    script.add(GreenRun(first));
-    Click(form, "Command4");
-    script.add(GreenRun(second));
-    Click(form, "Command4");
-    VERIFY_SCRIPT(script);
-    const QByteArray once = ReadFile(first);
-    QCOMPARE(ReadFile(second), once + once);
-    QCOMPARE(form.session().ConclusionCount, 652);
-}
-
-void WholeRunTest::clearAllBetweenRuns() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, true, Others);
-    const QString first = dir_.filePath(QStringLiteral("before-clear.txt"));
-    const QString second = dir_.filePath(QStringLiteral("after-clear.txt"));
-    script.add(GreenRun(first));
-    Click(form, "Command4");
-    Click(form, "Command5");
-    ReachStage(form, script, true, Others);
-    script.add(GreenRun(second));
-    Click(form, "Command4");
-    VERIFY_SCRIPT(script);
-    QCOMPARE(ReadFile(second), ReadFile(first));
-}
-
-void WholeRunTest::redRunAfterAValidOneWritesNoFile() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, true, Others);
-    script.add(GreenRun(dir_.filePath(QStringLiteral("valid-first.txt"))));
-    Click(form, "Command4");
-    // Each run follows its own verdict: no biological assessment, targets or file.
-    script.add(Join({TonnageAndMedium(), RedStopTail()}));
-    Click(form, "Command4");
-    VERIFY_SCRIPT(script);
-    QCOMPARE(form.session().ExSituValid, Flag::False);
-    QCOMPARE(form.session().ConclusionCount, 326 + 312);
-}
-
-void WholeRunTest::landUseRunAfterStartUpKeepsEveryReportLine() {
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, false, Airports);
-    const QString path = dir_.filePath(QStringLiteral("land-use.txt"));
-    script.add(GreenRun(path));
-    Click(form, "Command3");
-    VERIFY_SCRIPT(script);
-    const QList<QByteArray> lines = Lines(ReadFile(path));
-    QCOMPARE(lines.size(), 2496 + 14);
-    QCOMPARE(lines[0], QByteArray("Ranked 1 for permissibility & certainty"));
-    QCOMPARE(lines[2496 - 13], QByteArray("Ranked 64 for environmental credit"));
-    QCOMPARE(lines[2496], QByteArray("Ex-situ is a valid technical option, with a green light"));
-    for (std::size_t i = 0; i < std::size(PlainBiologicalLines); ++i)
-        QCOMPARE(lines[2497 + qsizetype(i)], QByteArray(PlainBiologicalLines[i]));
-}
-
-void WholeRunTest::fullListIsWrittenAndReportedOnce() {
-    // Each green land-use run with no group adds 2,510 lines: the 14th run reaches the
-    // 16-bit limit of the count after 137 of its lines.
-    ScriptedPrompts script;
-    TestForm form(&script);
-    form.show();
-    ReachStage(form, script, false, Airports);
-    const QString path = dir_.filePath(QStringLiteral("full.txt"));
-    for (int run = 1; run <= 14; ++run) {
-        std::vector<Step> steps = GreenRun(path);
-        if (run == 14) {
-            const Step full = Message(FullTitle, FullText);
-            steps.insert(steps.begin() + 2, full);
-        }
-        script.add(steps);
-        Click(form, "Command3");
-        QCOMPARE(form.session().ConclusionCount, std::min(run * 2510, 32767));
-    }
-    VERIFY_SCRIPT(script);
-    const QList<QByteArray> lines = Lines(ReadFile(path));
-    QCOMPARE(lines.size(), 32767);
-    QCOMPARE(lines[13 * 2510], QByteArray("Ranked 1 for permissibility & certainty"));
-    QCOMPARE(lines.last(), QByteArray("O&M -  1"));
-}
 
 TERRAVIA_TEST_MAIN(WholeRunTest)
 #include "WholeRunTest.moc"

@@ -224,12 +224,10 @@ private Q_SLOTS:
             script.add(part.steps);
             expected += part.lines;
         }
-        Session session;
-        ResetSession(session);
-        session.SoilPh = soilPh;
-        session.BulkDensity = bulkDensity;
-        Conversation wizard{session, script, script};
-        AssessBiological(wizard);
+        const Session session = AfterStage(script, AssessBiological, [&](Session& start) {
+            start.SoilPh = soilPh;
+            start.BulkDensity = bulkDensity;
+        });
         VERIFY_SCRIPT(script);
         QCOMPARE(ConclusionLines(session), expected);
     }

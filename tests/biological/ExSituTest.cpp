@@ -164,10 +164,7 @@ private Q_SLOTS:
         QFETCH(double, bulkDensity);
         ScriptedPrompts script;
         script.add(Before(stage) + Steps{Reply(stage, reply)} + then);
-        Session session;
-        ResetSession(session);
-        Conversation wizard{session, script, script};
-        AssessExSitu(wizard);
+        const Session session = AfterStage(script, AssessExSitu);
         VERIFY_SCRIPT(script);
         QCOMPARE(ConclusionLines(session), lines);
         QCOMPARE(session.ExSituValid, valid ? Flag::True : Flag::False);
@@ -195,10 +192,7 @@ private Q_SLOTS:
         ScriptedPrompts script;
         script.add(Before(Hydrocarbon) + HydrocarbonSeries(chosen, rounds) + After(Hydrocarbon) +
                    Steps{line == GreenLine ? Green() : Amber()});
-        Session session;
-        ResetSession(session);
-        Conversation wizard{session, script, script};
-        AssessExSitu(wizard);
+        const Session session = AfterStage(script, AssessExSitu);
         VERIFY_SCRIPT(script);
         QCOMPARE(ConclusionLines(session), QStringList{line});
         QCOMPARE(session.ExSituValid, Flag::True);
@@ -230,10 +224,7 @@ private Q_SLOTS:
             Before(stage) +
             Steps{rejected, Message(Info, EnterAValue), Reply(stage, Inputs[stage].standardReply)} +
             After(stage) + Steps{Green()});
-        Session session;
-        ResetSession(session);
-        Conversation wizard{session, script, script};
-        AssessExSitu(wizard);
+        const Session session = AfterStage(script, AssessExSitu);
         VERIFY_SCRIPT(script);
         QCOMPARE(ConclusionLines(session), QStringList{GreenLine});
     }
@@ -291,10 +282,7 @@ private Q_SLOTS:
         std::vector<Rgb> whileOpen;
         steps.back().whileOpen = [&] { whileOpen = script.backColors(); };
         script.add(steps);
-        Session session;
-        ResetSession(session);
-        Conversation wizard{session, script, script};
-        AssessExSitu(wizard);
+        const Session session = AfterStage(script, AssessExSitu);
         VERIFY_SCRIPT(script);
         QCOMPARE(whileOpen, std::vector<Rgb>{colour});
         QCOMPARE(script.backColors(), (std::vector<Rgb>{colour, NeutralBackColor}));

@@ -83,4 +83,15 @@ QStringList ConclusionLines(const Session& session) {
     return lines;
 }
 
+Session AfterStage(ScriptedPrompts& script, void (*stage)(Conversation&),
+                   const std::function<void(Session&)>& prepare) {
+    Session session;
+    ResetSession(session);
+    if (prepare)
+        prepare(session);
+    Conversation wizard{session, script, script};
+    stage(wizard);
+    return session;
+}
+
 } // namespace terravia::test

@@ -2,9 +2,11 @@
 
 #pragma once
 
+#include "core/Conversation.h"
 #include "core/Session.h"
 #include "support/ScriptedPrompts.h"
 
+#include <functional>
 #include <vector>
 
 namespace terravia::test {
@@ -32,6 +34,11 @@ std::vector<Step> GreenRun(const QString& path);
 
 // Joins stretches of a run into one script.
 std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts);
+
+// A fresh session after the stage has run on it over the script; prepare sets what earlier
+// stages would have left in it.
+Session AfterStage(ScriptedPrompts& script, void (*stage)(Conversation&),
+                   const std::function<void(Session&)>& prepare = {});
 
 // Lines 1 to ConclusionCount of the conclusions.
 QStringList ConclusionLines(const Session& session);

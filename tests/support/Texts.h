@@ -9,115 +9,96 @@
 
 namespace terravia::test {
 
-inline const QString AmberLine =
-    QStringLiteral("Ex-situ is a valid technical option, with an amber warning");
-inline const QString Analysis =
-    QStringLiteral("Has a full chemical analysis been conducted of the materials?");
+using namespace Qt::Literals::StringLiterals;
+
+inline const QString AmberLine = u"Ex-situ is a valid technical option, with an amber warning"_s;
+inline const QString Analysis = u"Has a full chemical analysis been conducted of the materials?"_s;
 inline const QString AnalysisRequiredLine =
-    QStringLiteral("A full chemical analysis of the materials is required");
-inline const QString AssayDone = QStringLiteral("Has a bioavailability assay been carried out?");
+    u"A full chemical analysis of the materials is required"_s;
+inline const QString AssayDone = u"Has a bioavailability assay been carried out?"_s;
 inline const QString BioaugmentationPrompt =
-    QStringLiteral("Enter the respiration rate after bioaugmentation (mg CO2/gram dry soil)");
-inline const QString BioaugmentationTitle =
-    QStringLiteral("Respiration rate after bioaugmentation");
+    u"Enter the respiration rate after bioaugmentation (mg CO2/gram dry soil)"_s;
+inline const QString BioaugmentationTitle = u"Respiration rate after bioaugmentation"_s;
 inline const QString BiodegradationPrompt =
-    QStringLiteral("Enter the rate of biodegradation measured in microcosm (mg per kg per day)");
-inline const QString BiodegradationTitle = QStringLiteral("Biodegradation rate");
-inline const QString BulkDensityPrompt = QStringLiteral("Enter the soil bulk density");
-inline const QString BulkDensityTitle = QStringLiteral("Bulk density");
+    u"Enter the rate of biodegradation measured in microcosm (mg per kg per day)"_s;
+inline const QString BiodegradationTitle = u"Biodegradation rate"_s;
+inline const QString BulkDensityPrompt = u"Enter the soil bulk density"_s;
+inline const QString BulkDensityTitle = u"Bulk density"_s;
 inline const QString Capped =
-    QStringLiteral("Will the cleaned materials be capped and used in recreational areas?");
-inline const QString Caption = QStringLiteral("Conclusions file");
-inline const QString CarbonPrompt =
-    QStringLiteral("Enter the concentration of C (mg/kg) associated with TPH");
-inline const QString CarbonTitle = QStringLiteral("C concentration associated with TPH");
+    u"Will the cleaned materials be capped and used in recreational areas?"_s;
+inline const QString Caption = u"Conclusions file"_s;
+inline const QString CarbonPrompt = u"Enter the concentration of C (mg/kg) associated with TPH"_s;
+inline const QString CarbonTitle = u"C concentration associated with TPH"_s;
 inline const QString CfuDegradersPrompt =
-    QStringLiteral("Enter the concentration of CFU degraders per gram of soil");
-inline const QString CfuDegradersTitle = QStringLiteral("CFU concentration");
+    u"Enter the concentration of CFU degraders per gram of soil"_s;
+inline const QString CfuDegradersTitle = u"CFU concentration"_s;
 inline const QString CfuHeterotrophsPrompt =
-    QStringLiteral("Enter the concentration of CFU heterotrophs per gram of soil");
-inline const QString CfuHeterotrophsTitle = QStringLiteral("CFU heterotrophs");
-inline const QString ChemicalAnalysisRequired = QStringLiteral("Chemical analysis required");
-inline const QString CoContaminantsPrompt =
-    QStringLiteral("Enter the concentration of co-contaminants (mg/kg)");
-inline const QString CoContaminantsTitle = QStringLiteral("Co-contaminants");
-inline const QString CocMode = QStringLiteral("Define chemicals of concern (COCs)");
-inline const QString CompleteTitle = QStringLiteral("Process complete");
-inline const QString ConcentrationPrompt =
-    QStringLiteral("Enter the concentration of COCs (mg/kg)");
-inline const QString ConcentrationTitle = QStringLiteral("Concentration");
-inline const QString Degradation = QStringLiteral("Has a degradation bioassay been carried out?");
+    u"Enter the concentration of CFU heterotrophs per gram of soil"_s;
+inline const QString CfuHeterotrophsTitle = u"CFU heterotrophs"_s;
+inline const QString ChemicalAnalysisRequired = u"Chemical analysis required"_s;
+inline const QString CoContaminantsPrompt = u"Enter the concentration of co-contaminants (mg/kg)"_s;
+inline const QString CoContaminantsTitle = u"Co-contaminants"_s;
+inline const QString CocMode = u"Define chemicals of concern (COCs)"_s;
+inline const QString CompleteTitle = u"Process complete"_s;
+inline const QString ConcentrationPrompt = u"Enter the concentration of COCs (mg/kg)"_s;
+inline const QString ConcentrationTitle = u"Concentration"_s;
+inline const QString Degradation = u"Has a degradation bioassay been carried out?"_s;
 inline const QString EnhanceFirst =
-    QStringLiteral("Respiration may be enhanced by augmentation, this should be done before "
-                   "proceeding");
-inline const QString EnterAValue = QStringLiteral("Please enter a value");
+    u"Respiration may be enhanced by augmentation, this should be done before proceeding"_s;
+inline const QString EnterAValue = u"Please enter a value"_s;
 inline const QString Exceeded =
-    QStringLiteral("Did the residual soil after extraction have a concentration that exceeded the "
-                   "SGV or SSAC?");
-inline const QString Foundations =
-    QStringLiteral("Will the cleaned materials be used for foundations?");
+    u"Did the residual soil after extraction have a concentration that exceeded the SGV or SSAC?"_s;
+inline const QString Foundations = u"Will the cleaned materials be used for foundations?"_s;
 inline const QString FullText =
-    QStringLiteral("The conclusions list is full: no further lines can be added. The lines "
-                   "collected so far are kept and written to the conclusions file. \"Clear all\" "
-                   "empties the list.");
-inline const QString FullTitle = QStringLiteral("Conclusions full");
-inline const QString GasolineRange =
-    QStringLiteral("Is the hydrocarbon in the gasoline/paraffin/diesel range?");
-inline const QString GreenLine =
-    QStringLiteral("Ex-situ is a valid technical option, with a green light");
-inline const QString Industrial = QStringLiteral("Is the intended land use industrial?");
-inline const QString Info = QStringLiteral("Information required");
-inline const QString LandUseMode = QStringLiteral("Define historical land use");
-inline const QString LightAliphatic =
-    QStringLiteral("Is the hydrocarbon light aliphatic/monoaromatic?");
-inline const QString LowRespiration = QStringLiteral("Low respiration problem");
+    u"The conclusions list is full: no further lines can be added. The lines collected so far are kept and written to the conclusions file. \"Clear all\" empties the list."_s;
+inline const QString FullTitle = u"Conclusions full"_s;
+inline const QString GasolineRange = u"Is the hydrocarbon in the gasoline/paraffin/diesel range?"_s;
+inline const QString GreenLine = u"Ex-situ is a valid technical option, with a green light"_s;
+inline const QString Industrial = u"Is the intended land use industrial?"_s;
+inline const QString Info = u"Information required"_s;
+inline const QString LandUseMode = u"Define historical land use"_s;
+inline const QString LightAliphatic = u"Is the hydrocarbon light aliphatic/monoaromatic?"_s;
+inline const QString LowRespiration = u"Low respiration problem"_s;
 inline const QString Negotiation =
-    QStringLiteral("Water quality targets to be met in negotiation with regulator");
-inline const QString NoActionText = QStringLiteral("No further action is required");
-inline const QString NoActionTitle = QStringLiteral("No further action");
+    u"Water quality targets to be met in negotiation with regulator"_s;
+inline const QString NoActionText = u"No further action is required"_s;
+inline const QString NoActionTitle = u"No further action"_s;
 inline const QString NoTargetsLine =
-    QStringLiteral("Clean-up targets can only be conducted with full chemical analysis");
-inline const QString NotOption = QStringLiteral("Ex-situ is not a technical option");
-inline const QString OnSite = QStringLiteral("Is the intended end-use on-site?");
-inline const QString PrecautionRequired = QStringLiteral("Precaution required");
-inline const QString Recalcitrant = QStringLiteral("Is the material particularly recaltricent?");
-inline const QString Rejection = QStringLiteral("Please enter a numerical value");
-inline const QString Residential = QStringLiteral("Is the intended land use residential?");
+    u"Clean-up targets can only be conducted with full chemical analysis"_s;
+inline const QString NotOption = u"Ex-situ is not a technical option"_s;
+inline const QString OnSite = u"Is the intended end-use on-site?"_s;
+inline const QString PrecautionRequired = u"Precaution required"_s;
+inline const QString Recalcitrant = u"Is the material particularly recaltricent?"_s;
+inline const QString Rejection = u"Please enter a numerical value"_s;
+inline const QString Residential = u"Is the intended land use residential?"_s;
 inline const QString RespirationPrompt =
-    QStringLiteral("Enter the matrix respiration rate (mg CO2 per gram dry weight soil per day)");
-inline const QString RespirationTitle = QStringLiteral("Respiration rate");
-inline const QString RiskAssessment = QStringLiteral("Carry out quantitative risk assessment");
-inline const QString SiteHistory = QStringLiteral("Has the site history been established?");
-inline const QString SoilPhPrompt = QStringLiteral("Enter the soil pH");
-inline const QString SoilPhTitle = QStringLiteral("Soil pH");
-inline const QString Solid =
-    QStringLiteral("Soil, Sediment, Bedrock and Sludge Treatment Technologies?");
-inline const QString Suitable =
-    QStringLiteral("Is structure and bulk density suitable for construction?");
-inline const QString ThreeLevels = QStringLiteral("Develop data for P20 at levels 1, 2 and 3");
-inline const QString ToddlerSgvs =
-    QStringLiteral("Estimate SGVs where toddler ingestion is key receptor");
-inline const QString TonnagePrompt = QStringLiteral("Enter the tonnage of contaminated material");
-inline const QString TonnageTitle = QStringLiteral("Tonnage");
-inline const QString Topsoil = QStringLiteral("Will the cleaned materials be used for topsoil?");
-inline const QString TwoLevels = QStringLiteral("Develop data for P20 at levels 1 and 2");
-inline const QString ValidTitle = QStringLiteral("Ex situ is valid");
-inline const QString VolatileLoss = QStringLiteral("Precautions for volatile loss is required");
-inline const QString WarningTitle = QStringLiteral("Ex situ is valid, with warning");
-inline const QString WasteHazardous = QStringLiteral(
-    "WASTE acceptance criteria through leachate testing - determine if materials are "
-    "hazardous");
-inline const QString WasteInert = QStringLiteral(
-    "WASTE acceptance criteria through leachate testing - determine if materials are "
-    "inert");
+    u"Enter the matrix respiration rate (mg CO2 per gram dry weight soil per day)"_s;
+inline const QString RespirationTitle = u"Respiration rate"_s;
+inline const QString RiskAssessment = u"Carry out quantitative risk assessment"_s;
+inline const QString SiteHistory = u"Has the site history been established?"_s;
+inline const QString SoilPhPrompt = u"Enter the soil pH"_s;
+inline const QString SoilPhTitle = u"Soil pH"_s;
+inline const QString Solid = u"Soil, Sediment, Bedrock and Sludge Treatment Technologies?"_s;
+inline const QString Suitable = u"Is structure and bulk density suitable for construction?"_s;
+inline const QString ThreeLevels = u"Develop data for P20 at levels 1, 2 and 3"_s;
+inline const QString ToddlerSgvs = u"Estimate SGVs where toddler ingestion is key receptor"_s;
+inline const QString TonnagePrompt = u"Enter the tonnage of contaminated material"_s;
+inline const QString TonnageTitle = u"Tonnage"_s;
+inline const QString Topsoil = u"Will the cleaned materials be used for topsoil?"_s;
+inline const QString TwoLevels = u"Develop data for P20 at levels 1 and 2"_s;
+inline const QString ValidTitle = u"Ex situ is valid"_s;
+inline const QString VolatileLoss = u"Precautions for volatile loss is required"_s;
+inline const QString WarningTitle = u"Ex situ is valid, with warning"_s;
+inline const QString WasteHazardous =
+    u"WASTE acceptance criteria through leachate testing - determine if materials are hazardous"_s;
+inline const QString WasteInert =
+    u"WASTE acceptance criteria through leachate testing - determine if materials are inert"_s;
 inline const QString Water =
-    QStringLiteral("Assume the regulators will require water with <10 micrograms per ml TPH and "
-                   "other COCs defined");
+    u"Assume the regulators will require water with <10 micrograms per ml TPH and other COCs defined"_s;
 inline const QString WaterHoldingPrompt =
-    QStringLiteral("Enter the water holding capacity (g water per 100g soil to bring to field "
-                   "capacity)");
-inline const QString WaterHoldingTitle = QStringLiteral("Water holding capacity");
+    u"Enter the water holding capacity (g water per 100g soil to bring to field capacity)"_s;
+inline const QString WaterHoldingTitle = u"Water holding capacity"_s;
 inline const QString Zone =
-    QStringLiteral("Is there a zone for attenuation and dilution of source materials at the site?");
+    u"Is there a zone for attenuation and dilution of source materials at the site?"_s;
 
 } // namespace terravia::test

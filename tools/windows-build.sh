@@ -163,9 +163,12 @@ default="$WINEPREFIX/drive_c/Program Files/Terravia"
 installed="$WINEPREFIX/drive_c/Program Files/Terravia Zoë"
 start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Terravia.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Terravia'
+# Read from an export of the key, in UTF-16, as the console's code page loses the name's "ë".
 install_location() {
-    as_user wine reg query "$uninstall_key" /v InstallLocation /reg:64 2>/dev/null |
-        sed -n 's/^ *InstallLocation *REG_SZ *//p' | tr -d '\r'
+    as_user wine reg export "$uninstall_key" "$WINEPREFIX/uninstall-key.reg" /reg:64 /y \
+        >/dev/null 2>&1 || return 0
+    iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/uninstall-key.reg" |
+        sed -n 's/^"InstallLocation"="\(.*\)"\r*$/\1/p' | sed 's/\\\\/\\/g'
 }
 export LC_ALL=C.UTF-8
 # The installer and the uninstaller return at once and go on in the background.

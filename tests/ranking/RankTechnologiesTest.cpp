@@ -30,6 +30,14 @@ void Rank(Session& session, const QString& cocName) {
     VERIFY_SCRIPT(script);
 }
 
+// A data row for each group, named after it, with its entry of the table.
+template <typename T, std::size_t N> void GroupRows(const char* column, const T (&table)[N]) {
+    QTest::addColumn<int>("group");
+    QTest::addColumn<T>(column);
+    for (std::size_t group = 0; group < N; ++group)
+        QTest::addRow("group %d", int(group)) << int(group) << table[group];
+}
+
 // A run for any group number: no name matches, so the group is kept.
 Session Ranked(int group) {
     Session session;
@@ -79,11 +87,8 @@ class RankTechnologiesTest : public QObject {
 
 private Q_SLOTS:
     void candidates_data() {
-        QTest::addColumn<int>("group");
-        QTest::addColumn<int>("count");
         const int counts[] = {0, 49, 53, 46, 59, 60, 59, 59, 59, 58, 58, 58, 13, 0};
-        for (int group = 0; group <= 13; ++group)
-            QTest::addRow("group %d", group) << group << counts[group];
+        GroupRows("count", counts);
     }
 
     void candidates() {
@@ -137,16 +142,13 @@ private Q_SLOTS:
     }
 
     void rankings_data() {
-        QTest::addColumn<int>("group");
-        QTest::addColumn<Rankings>("expected");
         const Rankings table[] = {
             {0, 64, 0, 64, 0, 64},  {9, 18, 10, 6, 3, 9},   {9, 19, 10, 9, 3, 9},
             {9, 15, 10, 6, 3, 10},  {9, 19, 10, 11, 3, 14}, {9, 19, 11, 5, 3, 14},
             {9, 19, 10, 11, 3, 14}, {9, 19, 11, 5, 3, 13},  {9, 19, 10, 11, 3, 14},
             {9, 18, 10, 11, 3, 14}, {9, 17, 11, 5, 3, 14},  {9, 17, 11, 5, 3, 14},
             {8, 8, 9, 9, 2, 7}};
-        for (int group = 0; group <= 12; ++group)
-            QTest::addRow("group %d", group) << group << table[group];
+        GroupRows("expected", table);
     }
 
     // Every technology at or above the threshold is listed, in catalogue order, ranked 1, 2, ...

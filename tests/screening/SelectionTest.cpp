@@ -50,10 +50,8 @@ private Q_SLOTS:
     }
 
     void landUseMode() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
-        ChooseMode(form, script, LandUseMode);
+        ShownForm shown(LandUseMode);
+        auto& [script, form] = shown;
         QComboBox* combo1 = List(form, "Combo1");
         QComboBox* combo2 = List(form, "Combo2");
         QVERIFY(!combo1->isVisible());
@@ -76,10 +74,8 @@ private Q_SLOTS:
     }
 
     void cocMode() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
-        ChooseMode(form, script, CocMode);
+        ShownForm shown(CocMode);
+        auto& [script, form] = shown;
         QComboBox* combo3 = List(form, "Combo3");
         QVERIFY(combo3->isVisible() && combo3->isEnabled());
         QCOMPARE(combo3->count(), 12);
@@ -101,10 +97,8 @@ private Q_SLOTS:
 
     void selectionRequired() {
         QFETCH(QString, mode);
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
-        ChooseMode(form, script, mode);
+        ShownForm shown(mode);
+        auto& [script, form] = shown;
         script.add(SelectionRequired());
         const bool coc = mode == CocMode;
         Click(form, coc ? "Command4" : "Command3");
@@ -124,10 +118,8 @@ private Q_SLOTS:
 
     void cocGroupOfEachText() {
         QFETCH(int, position);
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
-        ChooseMode(form, script, CocMode);
+        ShownForm shown(CocMode);
+        auto& [script, form] = shown;
         List(form, "Combo3")->setCurrentIndex(position);
         script.add(Run());
         Click(form, "Command4");
@@ -139,10 +131,8 @@ private Q_SLOTS:
     }
 
     void typedCocIsStoredAndKeepsTheGroup() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
-        ChooseMode(form, script, CocMode);
+        ShownForm shown(CocMode);
+        auto& [script, form] = shown;
         Pick(form, "Combo3", QStringLiteral("PAH"));
         script.add(Run());
         Click(form, "Command4");
@@ -160,10 +150,8 @@ private Q_SLOTS:
     }
 
     void earlierCocNameCarriesIntoLandUseRun() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
-        ChooseMode(form, script, CocMode);
+        ShownForm shown(CocMode);
+        auto& [script, form] = shown;
         Pick(form, "Combo3", QStringLiteral("TPH"));
         script.add(Run());
         Click(form, "Command4");
@@ -193,10 +181,8 @@ private Q_SLOTS:
     }
 
     void landUseTwiceInARow() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
-        ChooseMode(form, script, LandUseMode);
+        ShownForm shown(LandUseMode);
+        auto& [script, form] = shown;
         Pick(form, "Combo2", QStringLiteral("Dry cleaners"));
         script.add(Run());
         Click(form, "Command3");
@@ -213,10 +199,8 @@ private Q_SLOTS:
     }
 
     void clearAllThenTheOtherMode() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
-        ChooseMode(form, script, CocMode);
+        ShownForm shown(CocMode);
+        auto& [script, form] = shown;
         Click(form, "Command5");
         QVERIFY(!List(form, "Combo3")->isVisible());
         QCOMPARE(List(form, "Combo3")->count(), 0);

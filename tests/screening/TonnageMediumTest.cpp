@@ -15,6 +15,19 @@ const QString Liquid =
 
 } // namespace
 
+namespace {
+
+// The session after the wizard has asked, over the script.
+Session Asked(ScriptedPrompts& script, void (*ask)(Wizard&)) {
+    Session session;
+    ResetSession(session);
+    Wizard wizard{session, script};
+    ask(wizard);
+    return session;
+}
+
+} // namespace
+
 class TonnageMediumTest : public QObject {
     Q_OBJECT
 
@@ -34,11 +47,7 @@ private Q_SLOTS:
                                     : Cancel(TonnageTitle, TonnagePrompt);
         ScriptedPrompts script{rejected, Message(Info, Rejection),
                                Input(TonnageTitle, TonnagePrompt, QStringLiteral("7"))};
-        Session session;
-        ResetSession(session);
-        Wizard wizard{session, script};
-        AskTonnage(wizard);
-        QCOMPARE(session.Tonnage, 7.0);
+        QCOMPARE(Asked(script, AskTonnage).Tonnage, 7.0);
         VERIFY_SCRIPT(script);
     }
 
@@ -55,11 +64,7 @@ private Q_SLOTS:
         QFETCH(QString, reply);
         QFETCH(double, tonnage);
         ScriptedPrompts script{Input(TonnageTitle, TonnagePrompt, reply)};
-        Session session;
-        ResetSession(session);
-        Wizard wizard{session, script};
-        AskTonnage(wizard);
-        QCOMPARE(session.Tonnage, tonnage);
+        QCOMPARE(Asked(script, AskTonnage).Tonnage, tonnage);
         VERIFY_SCRIPT(script);
     }
 
@@ -89,11 +94,7 @@ private Q_SLOTS:
             else
                 script.add(a == u'L' ? Yes(Liquid) : No(Liquid));
         }
-        Session session;
-        ResetSession(session);
-        Wizard wizard{session, script};
-        AskMedium(wizard);
-        QCOMPARE(session.Medium, medium);
+        QCOMPARE(Asked(script, AskMedium).Medium, medium);
         VERIFY_SCRIPT(script);
     }
 };

@@ -68,9 +68,8 @@ class WholeRunTest : public QObject {
 
 private Q_SLOTS:
     void greenRunWritesTheGoldenFile() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
         const QString path = dir_.filePath(QStringLiteral("green"));
         std::vector<Step> run = GreenRun(path);
@@ -98,9 +97,8 @@ private Q_SLOTS:
     }
 
     void amberRun() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
         std::vector<Step> exSitu = GreenExSitu();
         exSitu[1] = Yes(LightAliphatic);
@@ -119,9 +117,8 @@ private Q_SLOTS:
     }
 
     void redRunWritesNoFile() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
         script.add(Join({TonnageAndMedium(), RedStopTail()}));
         Click(form, "Command4");
@@ -131,9 +128,8 @@ private Q_SLOTS:
     }
 
     void respirationStopWritesNoFile() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
         std::vector<Step> exSitu = GreenExSitu();
         exSitu.resize(4);
@@ -197,9 +193,8 @@ private Q_SLOTS:
         QFETCH(QStringList, questions);
         QFETCH(QString, answers);
         QFETCH(QStringList, lines);
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
         std::vector<Step> targets;
         for (qsizetype i = 0; i < questions.size(); ++i)
@@ -219,9 +214,8 @@ private Q_SLOTS:
     }
 
     void twoRunsWithoutClearAll() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
         const QString first = dir_.filePath(QStringLiteral("first.txt"));
         const QString second = dir_.filePath(QStringLiteral("second.txt"));
@@ -236,9 +230,8 @@ private Q_SLOTS:
     }
 
     void clearAllBetweenRuns() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
         const QString first = dir_.filePath(QStringLiteral("before-clear.txt"));
         const QString second = dir_.filePath(QStringLiteral("after-clear.txt"));
@@ -253,9 +246,8 @@ private Q_SLOTS:
     }
 
     void redRunAfterAValidOneWritesNoFile() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
         script.add(GreenRun(dir_.filePath(QStringLiteral("valid-first.txt"))));
         Click(form, "Command4");
@@ -268,9 +260,8 @@ private Q_SLOTS:
     }
 
     void landUseRunAfterStartUpKeepsEveryReportLine() {
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, false, Airports);
         const QString path = dir_.filePath(QStringLiteral("land-use.txt"));
         script.add(GreenRun(path));
@@ -289,9 +280,8 @@ private Q_SLOTS:
     void fullListIsWrittenAndReportedOnce() {
         // Each green land-use run with no group adds 2,510 lines: the 14th run reaches the
         // 16-bit limit of the count after 137 of its lines.
-        ScriptedPrompts script;
-        TestForm form(&script);
-        form.show();
+        ShownForm shown;
+        auto& [script, form] = shown;
         ReachStage(form, script, false, Airports);
         const QString path = dir_.filePath(QStringLiteral("full.txt"));
         for (int run = 1; run <= 14; ++run) {

@@ -19,6 +19,12 @@ TestForm::TestForm(Prompts* prompts)
     StartUp(wizard_);
 }
 
+ShownForm::ShownForm(const QString& mode) {
+    form.show();
+    if (!mode.isEmpty())
+        ChooseMode(form, script, mode);
+}
+
 void ChooseMode(QWidget& form, ScriptedPrompts& script, const QString& mode) {
     script.add(PositiveScreening());
     Click(form, "Command1");

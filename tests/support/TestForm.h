@@ -27,6 +27,14 @@ private:
     Wizard wizard_;
 };
 
+// A shown form with the script it asks through, brought to the stage of the mode where one
+// is given; tests name the two with `auto& [script, form] = shown;`.
+struct ShownForm {
+    explicit ShownForm(const QString& mode = {});
+    ScriptedPrompts script;
+    TestForm form{&script};
+};
+
 // Brings the window through a positive screening to the stage of the mode ("Define ...").
 void ChooseMode(QWidget& form, ScriptedPrompts& script, const QString& mode);
 

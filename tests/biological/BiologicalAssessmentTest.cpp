@@ -117,34 +117,29 @@ private Q_SLOTS:
                             const QStringList& lines, double ph = 7, double bulk = 1.2) {
             QTest::newRow(name) << stage << steps << lines << ph << bulk;
         };
-        const auto value = [&row](const char* name, int stage, const char* reply,
-                                  const char* line) {
-            row(name, stage, {Value(stage, QString::fromLatin1(reply))},
+        // A row named after the part and the reply, "microcosm 20", with the one line it gives.
+        const auto value = [&row](int stage, const char* reply, const char* line) {
+            const char* const part[] = {
+                "degraders", "heterotrophs", "respiration", "microcosm", "", "", "co-contaminants"};
+            const QByteArray name = QByteArray(part[stage]) + ' ' + reply;
+            row(name.constData(), stage, {Value(stage, QString::fromLatin1(reply))},
                 {QString::fromLatin1(line)});
         };
-        value("degraders 10000", Degraders, "10000", "CFU degraders - suitable for bioremediation");
-        value("degraders 9999", Degraders, "9999", "CFU degraders - bioaugmentation required");
-        value("heterotrophs 10000", Heterotrophs, "10000",
-              "CFU heterotrophs - suitable for bioremediation");
-        value("heterotrophs 9999", Heterotrophs, "9999",
-              "CFU heterotrophs - find out if there is a habitat constraint");
-        value("respiration 0.019", Respiration, "0.019",
-              "Respiration rate after bioaugmentation - problem exists");
-        value("respiration 0.02", Respiration, "0.02",
-              "Respiration rate after bioaugmentation - okay");
-        value("respiration 0.19", Respiration, "0.19",
-              "Respiration rate after bioaugmentation - okay");
-        value("respiration 0.2", Respiration, "0.2",
-              "Respiration rate after bioaugmentation - good");
-        value("microcosm 19", Microcosm, "19", "Biodegradation rate in microcosm - too slow");
-        value("microcosm 20", Microcosm, "20", "Biodegradation rate in microcosm - okay");
-        value("microcosm 99.5", Microcosm, "99.5", "Biodegradation rate in microcosm - okay");
-        value("microcosm 100", Microcosm, "100", "Biodegradation rate in microcosm - good");
-        value("co-contaminants 99", CoContaminants, "99", "Co-contaminants - no concern");
-        value("co-contaminants 100", CoContaminants, "100",
-              "Co-contaminants - pH manipulation should be cautious");
-        value("co-contaminants 2000", CoContaminants, "2000",
-              "Co-contaminants - more detailed testing required");
+        value(Degraders, "10000", "CFU degraders - suitable for bioremediation");
+        value(Degraders, "9999", "CFU degraders - bioaugmentation required");
+        value(Heterotrophs, "10000", "CFU heterotrophs - suitable for bioremediation");
+        value(Heterotrophs, "9999", "CFU heterotrophs - find out if there is a habitat constraint");
+        value(Respiration, "0.019", "Respiration rate after bioaugmentation - problem exists");
+        value(Respiration, "0.02", "Respiration rate after bioaugmentation - okay");
+        value(Respiration, "0.19", "Respiration rate after bioaugmentation - okay");
+        value(Respiration, "0.2", "Respiration rate after bioaugmentation - good");
+        value(Microcosm, "19", "Biodegradation rate in microcosm - too slow");
+        value(Microcosm, "20", "Biodegradation rate in microcosm - okay");
+        value(Microcosm, "99.5", "Biodegradation rate in microcosm - okay");
+        value(Microcosm, "100", "Biodegradation rate in microcosm - good");
+        value(CoContaminants, "99", "Co-contaminants - no concern");
+        value(CoContaminants, "100", "Co-contaminants - pH manipulation should be cautious");
+        value(CoContaminants, "2000", "Co-contaminants - more detailed testing required");
         row("co-contaminants 0 rejected", CoContaminants,
             {Value(CoContaminants, QStringLiteral("0")), Message(Info, EnterAValue),
              Value(CoContaminants, QStringLiteral("2000"))},

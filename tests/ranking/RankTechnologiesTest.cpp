@@ -199,25 +199,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("lines");
         QTest::addColumn<int>("first");
         QTest::addColumn<QStringList>("block");
-        QTest::newRow("12 ranking 1")
-            << 12 << 312 << 1
-            << Block("Ranked 1 for permissibility & certainty", "Enhanced Bioremediation",
-                     {3, 3, 3, 3, 1, 2, 2, 2, 9, 8});
-        QTest::newRow("12 ranking 2") << 12 << 312 << 1 + 13 * 8
-                                      << Block("Ranked 1 for economic & duration",
-                                               "Phytoremediation", {1, 1, 1, 4, 2, 2, 1, 3, 3, 9});
-        QTest::newRow("12 ranking 3")
-            << 12 << 312 << 1 + 13 * 17
-            << Block("Ranked 1 for environmental credit", "Enhanced Bioremediation",
-                     {3, 3, 3, 3, 1, 2, 2, 2, 9, 8});
-        QTest::newRow("4 rank 10") << 4 << 572 << 1 + 13 * 9
-                                   << Block("Ranked 10 for permissibility & certainty",
-                                            "Bioreactors", {3, 3, 3, 2, 2, 1, 3, 2, 9, 8});
+        const auto row = [](const char* name, int group, int lines, int first, const char* ranked,
+                            const char* technology, std::array<int, 10> criteria) {
+            QTest::newRow(name) << group << lines << first << Block(ranked, technology, criteria);
+        };
+        row("12 ranking 1", 12, 312, 1, "Ranked 1 for permissibility & certainty",
+            "Enhanced Bioremediation", {3, 3, 3, 3, 1, 2, 2, 2, 9, 8});
+        row("12 ranking 2", 12, 312, 1 + 13 * 8, "Ranked 1 for economic & duration",
+            "Phytoremediation", {1, 1, 1, 4, 2, 2, 1, 3, 3, 9});
+        row("12 ranking 3", 12, 312, 1 + 13 * 17, "Ranked 1 for environmental credit",
+            "Enhanced Bioremediation", {3, 3, 3, 3, 1, 2, 2, 2, 9, 8});
+        row("4 rank 10", 4, 572, 1 + 13 * 9, "Ranked 10 for permissibility & certainty",
+            "Bioreactors", {3, 3, 3, 2, 2, 1, 3, 2, 9, 8});
         // A non-candidate listed under threshold 0 shows its stored criteria, not its score 0.
-        QTest::newRow("0 rank 64")
-            << 0 << 2496 << 2496 - 12
-            << Block("Ranked 64 for environmental credit", "Vapour Phase Carbon Adsorption",
-                     {3, 3, 3, 2, 2, 2, 3, 2, 9, 9});
+        row("0 rank 64", 0, 2496, 2496 - 12, "Ranked 64 for environmental credit",
+            "Vapour Phase Carbon Adsorption", {3, 3, 3, 2, 2, 2, 3, 2, 9, 9});
     }
 
     void blocks() {

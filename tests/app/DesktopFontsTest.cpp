@@ -15,6 +15,7 @@
 #include <QStyleOptionButton>
 
 using namespace terravia;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -74,7 +75,7 @@ private Q_SLOTS:
             const auto* button = form.findChild<QPushButton*>(QLatin1StringView(Buttons[i]));
             const int needs = QFontMetrics(button->font()).horizontalAdvance(button->text());
             QVERIFY2(needs <= StyleRoom(button),
-                     qPrintable(QStringLiteral("%1: \"%2\" needs %3 px, the frame leaves %4")
+                     qPrintable(u"%1: \"%2\" needs %3 px, the frame leaves %4"_s
                                     .arg(QLatin1StringView(Buttons[i]), button->text())
                                     .arg(needs)
                                     .arg(StyleRoom(button))));
@@ -95,12 +96,11 @@ private Q_SLOTS:
             const int shown = combo->view()->viewport()->width();
             const int decorations = combo->view()->window()->width() - shown;
             combo->hidePopup();
-            QVERIFY2(
-                shown >= std::min(longest, screenWidth - decorations),
-                qPrintable(QStringLiteral("%1: the open list is %2 px wide, its longest entry %3")
-                               .arg(QLatin1StringView(name))
-                               .arg(shown)
-                               .arg(longest)));
+            QVERIFY2(shown >= std::min(longest, screenWidth - decorations),
+                     qPrintable(u"%1: the open list is %2 px wide, its longest entry %3"_s
+                                    .arg(QLatin1StringView(name))
+                                    .arg(shown)
+                                    .arg(longest)));
         }
     }
 

@@ -76,15 +76,15 @@ class DialogTest : public QObject {
 
 private Q_SLOTS:
     void init() {
-        QDir(dir_.path()).mkpath(QStringLiteral("zsub"));
-        Touch(dir_.filePath(QStringLiteral("b.csv")));
-        Touch(dir_.filePath(QStringLiteral("a.txt")));
-        Touch(dir_.filePath(QStringLiteral("zsub/inner.txt")));
+        QDir(dir_.path()).mkpath(u"zsub"_s);
+        Touch(dir_.filePath(u"b.csv"_s));
+        Touch(dir_.filePath(u"a.txt"_s));
+        Touch(dir_.filePath(u"zsub/inner.txt"_s));
     }
 
     void startState() {
         Dialog dialog(nullptr, dir_.path());
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Dialog Caption"));
+        QCOMPARE(dialog.windowTitle(), u"Dialog Caption"_s);
         QCOMPARE(dialog.minimumSize(), QSize(354, 488));
         QCOMPARE(dialog.maximumSize(), QSize(354, 488));
         QVERIFY(!(dialog.windowFlags() &
@@ -92,8 +92,8 @@ private Q_SLOTS:
         QCOMPARE(dialog.geometry(), QRect(184, 250, 354, 488));
         const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
         QCOMPARE(buttons.size(), 1);
-        QCOMPARE(buttons[0]->objectName(), QStringLiteral("OKButton"));
-        QCOMPARE(buttons[0]->text(), QStringLiteral("OK"));
+        QCOMPARE(buttons[0]->objectName(), u"OKButton"_s);
+        QCOMPARE(buttons[0]->text(), u"OK"_s);
         QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
 
         struct Place {
@@ -126,8 +126,7 @@ private Q_SLOTS:
         QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), dir_.path());
         QCOMPARE(dialog.directoryText(), QDir::toNativeSeparators(dir_.path()));
         QTRY_COMPARE_WITH_TIMEOUT(Listed(Control<QListView>(dialog, "File1")),
-                                  (QStringList{QStringLiteral("a.txt"), QStringLiteral("b.csv")}),
-                                  LoadedDeadlineMs);
+                                  (QStringList{u"a.txt"_s, u"b.csv"_s}), LoadedDeadlineMs);
         // The volume that holds the directory; where no mounted volume is seen to hold it (inside
         // a chroot), the file system's root, so that the drive list never shows a blank.
         const QString root = QStorageInfo(dir_.path()).rootPath();
@@ -141,12 +140,12 @@ private Q_SLOTS:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
         auto* files = Control<QListView>(dialog, "File1");
-        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid(),
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"b.csv"_s).isValid(),
                                  LoadedDeadlineMs);
 
-        Click(files, Row(files, files->rootIndex(), QStringLiteral("b.csv")));
+        Click(files, Row(files, files->rootIndex(), u"b.csv"_s));
 
-        QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
+        QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), u"b.csv"_s);
     }
 
     void returnInTheFileListOnlyPicks() {
@@ -155,13 +154,13 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
         auto* files = Control<QListView>(dialog, "File1");
         files->setFocus();
-        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("b.csv")).isValid(),
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"b.csv"_s).isValid(),
                                  LoadedDeadlineMs);
-        files->setCurrentIndex(Row(files, files->rootIndex(), QStringLiteral("b.csv")));
+        files->setCurrentIndex(Row(files, files->rootIndex(), u"b.csv"_s));
 
         QTest::keyClick(files, Qt::Key_Return);
 
-        QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("b.csv"));
+        QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), u"b.csv"_s);
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.result(), 0);
     }
@@ -222,9 +221,9 @@ private Q_SLOTS:
 
     void directoryChangeKeepsTheName_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("type-ahead") << QStringLiteral("keys");
-        QTest::newRow("mouse") << QStringLiteral("mouse");
-        QTest::newRow("current index") << QStringLiteral("index");
+        QTest::newRow("type-ahead") << u"keys"_s;
+        QTest::newRow("mouse") << u"mouse"_s;
+        QTest::newRow("current index") << u"index"_s;
     }
 
     void directoryChangeKeepsTheName() {
@@ -234,32 +233,28 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
         auto* tree = Control<QTreeView>(dialog, "Dir1");
         auto* files = Control<QListView>(dialog, "File1");
-        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), QStringLiteral("a.txt")).isValid(),
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"a.txt"_s).isValid(),
                                  LoadedDeadlineMs);
-        Click(files, Row(files, files->rootIndex(), QStringLiteral("a.txt")));
+        Click(files, Row(files, files->rootIndex(), u"a.txt"_s));
         // Rows move as their directories are listed: only a persistent index stays on its item.
         const QPersistentModelIndex start = tree->currentIndex();
-        QTRY_VERIFY_WITH_TIMEOUT(Row(tree, start, QStringLiteral("zsub")).isValid(),
-                                 LoadedDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(Row(tree, start, u"zsub"_s).isValid(), LoadedDeadlineMs);
         QTRY_VERIFY_WITH_TIMEOUT(tree->isExpanded(start), LoadedDeadlineMs);
 
-        const QPersistentModelIndex sub = Row(tree, start, QStringLiteral("zsub"));
+        const QPersistentModelIndex sub = Row(tree, start, u"zsub"_s);
         if (how == QLatin1StringView("keys"))
-            QTest::keyClicks(tree, QStringLiteral("zsu"));
+            QTest::keyClicks(tree, u"zsu"_s);
         else if (how == QLatin1StringView("mouse"))
             Click(tree, sub);
         else
             tree->setCurrentIndex(sub);
 
         QCOMPARE(QPersistentModelIndex(tree->currentIndex()), sub);
-        QCOMPARE(dialog.directoryText(),
-                 QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub"))));
-        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{QStringLiteral("inner.txt")},
-                                  LoadedDeadlineMs);
-        QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("a.txt"));
+        QCOMPARE(dialog.directoryText(), QDir::toNativeSeparators(dir_.filePath(u"zsub"_s)));
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{u"inner.txt"_s}, LoadedDeadlineMs);
+        QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), u"a.txt"_s);
         Control<QPushButton>(dialog, "OKButton")->click();
-        QCOMPARE(dialog.path(),
-                 QDir::toNativeSeparators(dir_.filePath(QStringLiteral("zsub/a.txt"))));
+        QCOMPARE(dialog.path(), QDir::toNativeSeparators(dir_.filePath(u"zsub/a.txt"_s)));
     }
 
     void okBuildsThePath_data() {
@@ -267,12 +262,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("path");
         const QString below = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
-        QTest::newRow("below the root")
-            << dir_.path() << QStringLiteral("report") << below + QStringLiteral("report");
+        QTest::newRow("below the root") << dir_.path() << u"report"_s << below + u"report"_s;
         QTest::newRow("empty name") << dir_.path() << QString() << below;
 #ifndef Q_OS_WIN
-        QTest::newRow("at the root")
-            << QStringLiteral("/") << QStringLiteral("report") << QStringLiteral("//report");
+        QTest::newRow("at the root") << u"/"_s << u"report"_s << u"//report"_s;
 #endif
     }
 
@@ -319,7 +312,7 @@ private Q_SLOTS:
     }
 
     void startDirectoryPrefersDriveC() {
-        QCOMPARE(StartDirectory({Made("D:/", "NTFS"), Made("C:/", "NTFS")}), QStringLiteral("c:/"));
+        QCOMPARE(StartDirectory({Made("D:/", "NTFS"), Made("C:/", "NTFS")}), u"c:/"_s);
         QCOMPARE(StartDirectory({Made("/", "ext4"), Made("/c", "ext4")}), QDir::homePath());
     }
 
@@ -332,15 +325,15 @@ private Q_SLOTS:
         ModalDriver driver;
         driver.then([&driver](QWidget* window) {
             if (window->windowTitle() != Caption)
-                driver.fail(QStringLiteral("caption ") + window->windowTitle());
+                driver.fail(u"caption "_s + window->windowTitle());
             if (window->geometry() != QRect(184, 250, 354, 488))
-                driver.fail(QStringLiteral("the dialog was moved"));
-            QTest::keyClicks(Control<QLineEdit>(*window, "Text1"), QStringLiteral("report"));
+                driver.fail(u"the dialog was moved"_s);
+            QTest::keyClicks(Control<QLineEdit>(*window, "Text1"), u"report"_s);
             Control<QPushButton>(*window, "OKButton")->click();
         });
         driver.then([&driver](QWidget* window) {
             if (!Control<QLineEdit>(*window, "Text1")->text().isEmpty())
-                driver.fail(QStringLiteral("the name of the earlier save was kept"));
+                driver.fail(u"the name of the earlier save was kept"_s);
             window->close();
         });
 
@@ -353,10 +346,10 @@ private Q_SLOTS:
 #if defined(Q_OS_WIN)
         // A fresh dialog opens on drive c's root, which already ends in a backslash; Windows
         // paths ignore case.
-        QCOMPARE(chosen->toLower(), QStringLiteral("c:\\\\report"));
+        QCOMPARE(chosen->toLower(), u"c:\\\\report"_s);
 #else
         QVERIFY(chosen->startsWith(QDir::toNativeSeparators(QDir::homePath())));
-        QVERIFY(chosen->endsWith(QDir::separator() + QStringLiteral("report")));
+        QVERIFY(chosen->endsWith(QDir::separator() + u"report"_s));
 #endif
         QVERIFY(!closed.has_value());
     }

@@ -69,7 +69,7 @@ private Q_SLOTS:
         ScriptedPrompts script;
         Form1 form(&script);
         form.show();
-        QCOMPARE(form.windowTitle(), QStringLiteral("Terravia 1.0"));
+        QCOMPARE(form.windowTitle(), u"Terravia 1.0"_s);
         QCOMPARE(form.size(), QSize(818, 410));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
 
@@ -88,10 +88,10 @@ private Q_SLOTS:
             QCOMPARE(combo->count(), 0);
             QCOMPARE(combo->currentText(), QString());
 #if defined(Q_OS_WIN)
-            QCOMPARE(combo->font().families(), (QStringList{QStringLiteral("Microsoft Sans Serif"),
-                                                            QStringLiteral("Segoe UI")}));
+            QCOMPARE(combo->font().families(),
+                     (QStringList{u"Microsoft Sans Serif"_s, u"Segoe UI"_s}));
 #else
-            QCOMPARE(combo->font().family(), QStringLiteral("MS Sans Serif"));
+            QCOMPARE(combo->font().family(), u"MS Sans Serif"_s);
 #endif
             QCOMPARE(combo->font().pointSizeF(), 9.75);
         }

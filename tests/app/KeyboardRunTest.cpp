@@ -24,7 +24,7 @@ QWidget* KeyTarget() {
     QWidget* window = QApplication::activeModalWidget();
     if (window == nullptr) {
         for (QWidget* topLevel : QApplication::topLevelWidgets()) {
-            if (topLevel->isVisible() && topLevel->objectName() == QStringLiteral("Form1"))
+            if (topLevel->isVisible() && topLevel->objectName() == u"Form1"_s)
                 window = topLevel;
         }
     }
@@ -58,40 +58,39 @@ private Q_SLOTS:
     void wholeRunWithTheKeyboardAlone() {
 #if defined(Q_OS_WIN)
         // The dialog opens on c:\, where a user may make a folder, though not a file.
-        QTemporaryDir folder(QStringLiteral("c:/reports-XXXXXX"));
+        QTemporaryDir folder(u"c:/reports-XXXXXX"_s);
         const QString reports = folder.path();
 #else
         QTemporaryDir home;
-        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("reports")));
+        QVERIFY(QDir(home.path()).mkdir(u"reports"_s));
         qputenv("HOME", QFile::encodeName(home.path()));
-        const QString reports = QDir(home.path()).filePath(QStringLiteral("reports"));
+        const QString reports = QDir(home.path()).filePath(u"reports"_s);
 #endif
         const QString info = Info;
 
         answer(info, true); // the site history is established
         expect(TonnageTitle, [] { Key(Qt::Key_Escape); });
         expect(info, [] { Key(Qt::Key_Return); }); // "Please enter a numerical value"
-        reply(TonnageTitle, QStringLiteral("250"));
+        reply(TonnageTitle, u"250"_s);
         answer(info, true); // solid
-        reply(ConcentrationTitle, QStringLiteral("500"));
+        reply(ConcentrationTitle, u"500"_s);
         answer(info, false);
         answer(info, true); // gasoline range
-        reply(RespirationTitle, QStringLiteral("0.5"));
-        reply(SoilPhTitle, QStringLiteral("7"));
-        reply(BulkDensityTitle, QStringLiteral("1.2"));
-        reply(WaterHoldingTitle, QStringLiteral("30"));
+        reply(RespirationTitle, u"0.5"_s);
+        reply(SoilPhTitle, u"7"_s);
+        reply(BulkDensityTitle, u"1.2"_s);
+        reply(WaterHoldingTitle, u"30"_s);
         expect(ValidTitle, [] { Key(Qt::Key_Return); });
-        reply(CfuDegradersTitle, QStringLiteral("50000"));
-        reply(CfuHeterotrophsTitle, QStringLiteral("2000"));
-        reply(BioaugmentationTitle, QStringLiteral("0.1"));
-        reply(BiodegradationTitle, QStringLiteral("150"));
-        reply(CarbonTitle, QStringLiteral("123"));
-        reply(CoContaminantsTitle, QStringLiteral("500"));
+        reply(CfuDegradersTitle, u"50000"_s);
+        reply(CfuHeterotrophsTitle, u"2000"_s);
+        reply(BioaugmentationTitle, u"0.1"_s);
+        reply(BiodegradationTitle, u"150"_s);
+        reply(CarbonTitle, u"123"_s);
+        reply(CoContaminantsTitle, u"500"_s);
         for (const bool yes : {true, true, false, true, false}) // assays; residual soil; targets
             answer(info, yes);
         expect(Caption, [this, reports] {
-            auto* tree =
-                QApplication::activeModalWidget()->findChild<QTreeView*>(QStringLiteral("Dir1"));
+            auto* tree = QApplication::activeModalWidget()->findChild<QTreeView*>(u"Dir1"_s);
             // The tree fills in the background: the subdirectory must be there to be typed to.
             const auto listed = [tree, reports] {
                 const QAbstractItemModel* model = tree->model();
@@ -102,15 +101,15 @@ private Q_SLOTS:
                             .isEmpty();
             };
             if (!QTest::qWaitFor(listed, LoadedDeadlineMs))
-                return driver_.fail(QStringLiteral("the directory tree never listed reports"));
+                return driver_.fail(u"the directory tree never listed reports"_s);
             Key(Qt::Key_Tab); // Drive1
             Key(Qt::Key_Tab); // Dir1
-            Type(QStringLiteral("rep"));
+            Type(u"rep"_s);
             if (tree->currentIndex().data(QFileSystemModel::FilePathRole).toString() != reports)
-                driver_.fail(QStringLiteral("type-ahead did not reach reports"));
+                driver_.fail(u"type-ahead did not reach reports"_s);
             Key(Qt::Key_Tab); // File1
             Key(Qt::Key_Tab); // Text1
-            Type(QStringLiteral("keyboard-run"));
+            Type(u"keyboard-run"_s);
             Key(Qt::Key_Return); // OK is the default button
         });
         expect(CompleteTitle, [] { Key(Qt::Key_Return); });
@@ -120,19 +119,19 @@ private Q_SLOTS:
         QApplication::setActiveWindow(&form);
         QVERIFY(QTest::qWaitForWindowActive(&form, LoadedDeadlineMs));
         // Tab order from the first control: Ready, the mode list, "COC or Land Use?", and so on.
-        form.findChild<QWidget*>(QStringLiteral("Command1"))->setFocus();
+        form.findChild<QWidget*>(u"Command1"_s)->setFocus();
         Key(Qt::Key_Space); // Ready: the screening runs inside this key press, and ends on Combo1
         Key(Qt::Key_Down);  // "Define chemicals of concern (COCs)"
         Key(Qt::Key_Down);  // "Define historical land use"
         Key(Qt::Key_Tab);   // COC or Land Use?
         Key(Qt::Key_Space); // which ends on Combo2
-        Type(QStringLiteral("Dry"));
+        Type(u"Dry"_s);
         Key(Qt::Key_Tab);   // Select land use
         Key(Qt::Key_Space); // the whole run happens inside this key press
 
         QVERIFY2(driver_.failures().isEmpty(), qPrintable(driver_.failures().join(u'\n')));
-        QCOMPARE(form.session().LandUseName, QStringLiteral("Dry cleaners"));
-        QFile written(QDir(reports).filePath(QStringLiteral("keyboard-run.txt")));
+        QCOMPARE(form.session().LandUseName, u"Dry cleaners"_s);
+        QFile written(QDir(reports).filePath(u"keyboard-run.txt"_s));
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = written.readAll().split('\n');
         QCOMPARE(lines.size(), 2496 + 14 + 1);
@@ -152,7 +151,7 @@ void KeyboardRunTest::expect(const QString& title, std::function<void()> keys) {
     driver_.then([this, title, keys](QWidget* window) {
         if (window->windowTitle() != title)
             return driver_.fail(
-                QStringLiteral("expected \"%1\", came \"%2\"").arg(title, window->windowTitle()));
+                u"expected \"%1\", came \"%2\""_s.arg(title, window->windowTitle()));
         keys();
         // A mnemonic key clicks its button with a short animation.
         (void)QTest::qWaitFor([window] { return !window->isVisible(); }, LoadedDeadlineMs);

@@ -41,7 +41,7 @@ std::size_t StepOf(const std::vector<Step>& steps, const QString& title) {
 // Group 12, the shortest reports.
 void RunFromSelectCoc(Form1& form, ScriptedPrompts& script, const std::vector<Step>& run) {
     ChooseMode(form, script, CocMode);
-    Pick(form, "Combo3", QStringLiteral("Others e.g. Asbestos"));
+    Pick(form, "Combo3", u"Others e.g. Asbestos"_s);
     script.add(run);
     Click(form, "Command4");
 }
@@ -56,14 +56,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("prompt");
         QTest::addColumn<std::optional<QString>>("reply");
         const std::pair<const char*, std::optional<QString>> replies[] = {
-            {"empty", QString()},
-            {"cancel", std::nullopt},
-            {"zero", QStringLiteral("0")},
-            {"negative", QStringLiteral("-3")},
-            {"text", QStringLiteral("abc")},
-            {"blanks only", QStringLiteral(" \t ")},
-            {"not finite", QStringLiteral("1E999")},
-            {"ampersand without digits", QStringLiteral("&H")},
+            {"empty", QString()},       {"cancel", std::nullopt},
+            {"zero", u"0"_s},           {"negative", u"-3"_s},
+            {"text", u"abc"_s},         {"blanks only", u" \t "_s},
+            {"not finite", u"1E999"_s}, {"ampersand without digits", u"&H"_s},
         };
         for (const char* prompt : NumericPrompts) {
             for (const auto& [name, reply] : replies)
@@ -74,7 +70,7 @@ private Q_SLOTS:
     void badRepliesAreAskedAgain() {
         QFETCH(QString, prompt);
         QFETCH(std::optional<QString>, reply);
-        const QString path = dir_.filePath(QStringLiteral("bad.txt"));
+        const QString path = dir_.filePath(u"bad.txt"_s);
         std::vector<Step> run = GreenRun(path);
         const std::size_t at = StepOf(run, prompt);
         Step bad = run[at];
@@ -92,21 +88,21 @@ private Q_SLOTS:
         // Read at the carbon prompt, whose value shows in the nitrogen line (C x 0.06).
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QString>("nitrogen");
-        QTest::newRow("comma stops the number") << QStringLiteral("1,5") << QStringLiteral(" 0.06");
-        QTest::newRow("blanks inside") << QStringLiteral("1 0\t0\n0") << QStringLiteral(" 60");
-        QTest::newRow("trailing unit") << QStringLiteral("1000 mg/kg") << QStringLiteral(" 60");
-        QTest::newRow("exponent E") << QStringLiteral("1E3") << QStringLiteral(" 60");
-        QTest::newRow("exponent d") << QStringLiteral("1d3") << QStringLiteral(" 60");
-        QTest::newRow("hexadecimal") << QStringLiteral("&H3E8") << QStringLiteral(" 60");
-        QTest::newRow("octal") << QStringLiteral("&o1750") << QStringLiteral(" 60");
-        QTest::newRow("tiny") << QStringLiteral("1E-300") << QStringLiteral(" 6E-302");
-        QTest::newRow("huge") << QStringLiteral("1E300") << QStringLiteral(" 6E+298");
+        QTest::newRow("comma stops the number") << u"1,5"_s << u" 0.06"_s;
+        QTest::newRow("blanks inside") << u"1 0\t0\n0"_s << u" 60"_s;
+        QTest::newRow("trailing unit") << u"1000 mg/kg"_s << u" 60"_s;
+        QTest::newRow("exponent E") << u"1E3"_s << u" 60"_s;
+        QTest::newRow("exponent d") << u"1d3"_s << u" 60"_s;
+        QTest::newRow("hexadecimal") << u"&H3E8"_s << u" 60"_s;
+        QTest::newRow("octal") << u"&o1750"_s << u" 60"_s;
+        QTest::newRow("tiny") << u"1E-300"_s << u" 6E-302"_s;
+        QTest::newRow("huge") << u"1E300"_s << u" 6E+298"_s;
     }
 
     void repliesReadByTheDecidedRules() {
         QFETCH(QString, reply);
         QFETCH(QString, nitrogen);
-        const QString path = dir_.filePath(QStringLiteral("read.txt"));
+        const QString path = dir_.filePath(u"read.txt"_s);
         std::vector<Step> run = GreenRun(path);
         run[StepOf(run, CarbonTitle)].reply = reply;
         ScriptedPrompts script;
@@ -114,8 +110,7 @@ private Q_SLOTS:
         RunFromSelectCoc(form, script, run);
         VERIFY_SCRIPT(script);
         QCOMPARE(form.session().Conclusions[319],
-                 QStringLiteral("Nutrient requirement -") + nitrogen +
-                     QStringLiteral(" mg N/kg to be added at this stage"));
+                 u"Nutrient requirement -"_s + nitrogen + u" mg N/kg to be added at this stage"_s);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains(

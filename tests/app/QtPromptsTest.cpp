@@ -27,16 +27,16 @@ private Q_SLOTS:
             driver.then([&driver, answer](QWidget* window) {
                 auto* box = qobject_cast<QMessageBox*>(window);
                 if (box == nullptr)
-                    return driver.fail(QStringLiteral("not a message box"));
-                if (box->windowTitle() != Info || box->text() != QStringLiteral("Is it so?") ||
+                    return driver.fail(u"not a message box"_s);
+                if (box->windowTitle() != Info || box->text() != u"Is it so?"_s ||
                     box->icon() != QMessageBox::NoIcon ||
                     box->standardButtons() != (QMessageBox::Yes | QMessageBox::No))
-                    driver.fail(QStringLiteral("wrong question box"));
+                    driver.fail(u"wrong question box"_s);
                 box->button(answer)->click();
             });
         }
-        QCOMPARE(prompts.askYesNo(Info, QStringLiteral("Is it so?")), true);
-        QCOMPARE(prompts.askYesNo(Info, QStringLiteral("Is it so?")), false);
+        QCOMPARE(prompts.askYesNo(Info, u"Is it so?"_s), true);
+        QCOMPARE(prompts.askYesNo(Info, u"Is it so?"_s), false);
         // Answered by the keyboard: the mnemonic letters, and Escape counts as No.
         const std::pair<int, bool> keys[] = {
             {Qt::Key_Y, true}, {Qt::Key_N, false}, {Qt::Key_Escape, false}, {Qt::Key_Return, true}};
@@ -46,7 +46,7 @@ private Q_SLOTS:
                 // A mnemonic key clicks its button with a short animation.
                 (void)QTest::qWaitFor([window] { return !window->isVisible(); }, LoadedDeadlineMs);
             });
-            QCOMPARE(prompts.askYesNo(Info, QStringLiteral("Q")), expected);
+            QCOMPARE(prompts.askYesNo(Info, u"Q"_s), expected);
         }
         QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
     }
@@ -58,10 +58,10 @@ private Q_SLOTS:
         driver.then([&driver](QWidget* window) {
             auto* box = qobject_cast<QMessageBox*>(window);
             if (box == nullptr)
-                return driver.fail(QStringLiteral("not a message box"));
+                return driver.fail(u"not a message box"_s);
             if (box->windowTitle() != NoActionTitle || box->text() != NoActionText ||
                 box->icon() != QMessageBox::NoIcon || box->standardButtons() != QMessageBox::Ok)
-                driver.fail(QStringLiteral("wrong message box"));
+                driver.fail(u"wrong message box"_s);
             QTest::keyClick(box, Qt::Key_Return);
         });
         prompts.showMessage(NoActionTitle, NoActionText);
@@ -75,17 +75,16 @@ private Q_SLOTS:
         driver.then([&driver](QWidget* window) {
             auto* box = qobject_cast<QInputDialog*>(window);
             if (box == nullptr)
-                return driver.fail(QStringLiteral("not an input box"));
-            if (box->windowTitle() != TonnageTitle ||
-                box->labelText() != QStringLiteral("Enter the tonnage") ||
+                return driver.fail(u"not an input box"_s);
+            if (box->windowTitle() != TonnageTitle || box->labelText() != u"Enter the tonnage"_s ||
                 !box->textValue().isEmpty())
-                driver.fail(QStringLiteral("wrong input box"));
+                driver.fail(u"wrong input box"_s);
             QLineEdit* field = box->findChild<QLineEdit*>();
-            QTest::keyClicks(field, QStringLiteral("12 t"));
+            QTest::keyClicks(field, u"12 t"_s);
             QTest::keyClick(field, Qt::Key_Return);
         });
-        QCOMPARE(prompts.askText(TonnageTitle, QStringLiteral("Enter the tonnage")),
-                 std::optional<QString>(QStringLiteral("12 t")));
+        QCOMPARE(prompts.askText(TonnageTitle, u"Enter the tonnage"_s),
+                 std::optional<QString>(u"12 t"_s));
         QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
     }
 
@@ -94,10 +93,10 @@ private Q_SLOTS:
         QtPrompts prompts(&owner);
         ModalDriver driver;
         driver.then([](QWidget* window) {
-            QTest::keyClicks(window->findChild<QLineEdit*>(), QStringLiteral("5"));
+            QTest::keyClicks(window->findChild<QLineEdit*>(), u"5"_s);
             QTest::keyClick(window, Qt::Key_Escape);
         });
-        QCOMPARE(prompts.askText(QStringLiteral("T"), QStringLiteral("P")), std::nullopt);
+        QCOMPARE(prompts.askText(u"T"_s, u"P"_s), std::nullopt);
         QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
     }
 };

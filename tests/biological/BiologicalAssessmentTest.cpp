@@ -16,25 +16,25 @@ namespace {
 
 using Steps = std::vector<Step>;
 
-const QString AssayNeeded = QStringLiteral("A bioavailability assay needs to be carried out");
-const QString Chemical = QStringLiteral("Has a chemical bioavailability assay been carried out?");
-const QString Alcohol = QStringLiteral("Did the chemical bioavailability assay use alcohol?");
+const QString AssayNeeded = u"A bioavailability assay needs to be carried out"_s;
+const QString Chemical = u"Has a chemical bioavailability assay been carried out?"_s;
+const QString Alcohol = u"Did the chemical bioavailability assay use alcohol?"_s;
 const QString Cyclodextrin =
-    QStringLiteral("Did the chemical bioavailability assay use cyclodextrin, TENAX or XAD?");
-const QString WideRange = QStringLiteral("Was the residue a wide range of TPH?");
-const QString Competing = QStringLiteral("Were there other forms of carbon competing?");
-const QString Pahs = QStringLiteral("Was the residue mainly recaltricent PAHs?");
-const QString Enhanced = QStringLiteral("Would enhanced bioavailability enable SGV to be met?");
+    u"Did the chemical bioavailability assay use cyclodextrin, TENAX or XAD?"_s;
+const QString WideRange = u"Was the residue a wide range of TPH?"_s;
+const QString Competing = u"Were there other forms of carbon competing?"_s;
+const QString Pahs = u"Was the residue mainly recaltricent PAHs?"_s;
+const QString Enhanced = u"Would enhanced bioavailability enable SGV to be met?"_s;
 const QString NoExceedence =
-    QStringLiteral("Residual soil after extraction - no exceedence, continue with the process");
-const QString AddSolvent = QStringLiteral(
-    "Residual soil after extraction - add solvent or surfactant to enable SGV to be met");
-const QString Steam = QStringLiteral(
-    "Residual soil after extraction - enhanced biotreatment such as steam may be needed");
-const QString Reconsider = QStringLiteral(
-    "Residual soil after extraction - may need to reconsider future use of the site");
-const QString SelectionMade = QStringLiteral("A selection must be made");
-const QString OneOfTwo = QStringLiteral("One of these two assays must have been carried out");
+    u"Residual soil after extraction - no exceedence, continue with the process"_s;
+const QString AddSolvent =
+    u"Residual soil after extraction - add solvent or surfactant to enable SGV to be met"_s;
+const QString Steam =
+    u"Residual soil after extraction - enhanced biotreatment such as steam may be needed"_s;
+const QString Reconsider =
+    u"Residual soil after extraction - may need to reconsider future use of the site"_s;
+const QString SelectionMade = u"A selection must be made"_s;
+const QString OneOfTwo = u"One of these two assays must have been carried out"_s;
 
 // The parts of one pass, in the order they are asked. pH treatment and bulk density ask
 // nothing; their lines come from the session.
@@ -72,31 +72,25 @@ Step Value(int stage, const QString& reply) {
 }
 
 QStringList NutrientLines(const char* nitrogenHalf, const char* phosphorus) {
-    const QString prefix = QStringLiteral("Nutrient requirement - ");
+    const QString prefix = u"Nutrient requirement - "_s;
     const QString n = QString::fromLatin1(nitrogenHalf);
-    return {prefix + n + QStringLiteral(" mg N/kg to be added at this stage"),
-            prefix + n + QStringLiteral(" mg N/kg to be irrigated in"),
-            prefix + QString::fromLatin1(phosphorus) +
-                QStringLiteral(" mg P/kg to be added at this stage")};
+    return {prefix + n + u" mg N/kg to be added at this stage"_s,
+            prefix + n + u" mg N/kg to be irrigated in"_s,
+            prefix + QString::fromLatin1(phosphorus) + u" mg P/kg to be added at this stage"_s};
 }
 
 // A pass with no value on a boundary, SoilPh 7 and BulkDensity 1.2.
 std::vector<Part> StandardPass() {
     return {
-        {{Value(Degraders, QStringLiteral("50000"))},
-         {QStringLiteral("CFU degraders - suitable for bioremediation")}},
-        {{Value(Heterotrophs, QStringLiteral("50000"))},
-         {QStringLiteral("CFU heterotrophs - suitable for bioremediation")}},
-        {{Value(Respiration, QStringLiteral("0.5"))},
-         {QStringLiteral("Respiration rate after bioaugmentation - good")}},
-        {{Value(Microcosm, QStringLiteral("50"))},
-         {QStringLiteral("Biodegradation rate in microcosm - okay")}},
-        {{}, {QStringLiteral("No pH treatment required")}},
-        {{Value(Nutrients, QStringLiteral("1000"))}, NutrientLines("60", "10")},
-        {{Value(CoContaminants, QStringLiteral("50"))},
-         {QStringLiteral("Co-contaminants - no concern")}},
+        {{Value(Degraders, u"50000"_s)}, {u"CFU degraders - suitable for bioremediation"_s}},
+        {{Value(Heterotrophs, u"50000"_s)}, {u"CFU heterotrophs - suitable for bioremediation"_s}},
+        {{Value(Respiration, u"0.5"_s)}, {u"Respiration rate after bioaugmentation - good"_s}},
+        {{Value(Microcosm, u"50"_s)}, {u"Biodegradation rate in microcosm - okay"_s}},
+        {{}, {u"No pH treatment required"_s}},
+        {{Value(Nutrients, u"1000"_s)}, NutrientLines("60", "10")},
+        {{Value(CoContaminants, u"50"_s)}, {u"Co-contaminants - no concern"_s}},
         {{Yes(AssayDone), Yes(Degradation), No(Exceeded)}, {NoExceedence}},
-        {{}, {QStringLiteral("Bulk density - okay")}},
+        {{}, {u"Bulk density - okay"_s}},
     };
 }
 
@@ -141,19 +135,17 @@ private Q_SLOTS:
         value(CoContaminants, "100", "Co-contaminants - pH manipulation should be cautious");
         value(CoContaminants, "2000", "Co-contaminants - more detailed testing required");
         row("co-contaminants 0 rejected", CoContaminants,
-            {Value(CoContaminants, QStringLiteral("0")), Message(Info, EnterAValue),
-             Value(CoContaminants, QStringLiteral("2000"))},
-            {QStringLiteral("Co-contaminants - more detailed testing required")});
+            {Value(CoContaminants, u"0"_s), Message(Info, EnterAValue),
+             Value(CoContaminants, u"2000"_s)},
+            {u"Co-contaminants - more detailed testing required"_s});
 
-        row("pH 5.7", PhTreatment, {}, {QStringLiteral("Use lime to raise pH to 7")}, 5.7);
-        row("pH 5.8", PhTreatment, {}, {QStringLiteral("No pH treatment required")}, 5.8);
+        row("pH 5.7", PhTreatment, {}, {u"Use lime to raise pH to 7"_s}, 5.7);
+        row("pH 5.8", PhTreatment, {}, {u"No pH treatment required"_s}, 5.8);
         row("pH 7.4", PhTreatment, {},
-            {QStringLiteral(
-                "pH - may need to consider urea as N source if urease activity present")},
-            7.4);
+            {u"pH - may need to consider urea as N source if urease activity present"_s}, 7.4);
 
         const auto nutrients = [&row](const char* carbon, const char* n, const char* p) {
-            row(qPrintable(QStringLiteral("C = ") + QString::fromLatin1(carbon)), Nutrients,
+            row(qPrintable(u"C = "_s + QString::fromLatin1(carbon)), Nutrients,
                 {Value(Nutrients, QString::fromLatin1(carbon))}, NutrientLines(n, p));
         };
         nutrients("1000", "60", "10");
@@ -161,23 +153,21 @@ private Q_SLOTS:
         nutrients("2500", "150", "25");
         nutrients("50", "3", "0.5");
 
-        row("no assay", Bioavailability,
-            {No(AssayDone), Message(QStringLiteral("Assay required"), AssayNeeded)}, {AssayNeeded});
+        row("no assay", Bioavailability, {No(AssayDone), Message(u"Assay required"_s, AssayNeeded)},
+            {AssayNeeded});
         row("degradation bioassay", Bioavailability,
             {Yes(AssayDone), Yes(Degradation), No(Exceeded)}, {NoExceedence});
         row("alcohol", Bioavailability,
             {Yes(AssayDone), No(Degradation), Yes(Chemical), Yes(Alcohol), No(Exceeded)},
-            {QStringLiteral("Chemical bioavailability assay used alcohol"), NoExceedence});
+            {u"Chemical bioavailability assay used alcohol"_s, NoExceedence});
         row("cyclodextrin", Bioavailability,
             {Yes(AssayDone), No(Degradation), Yes(Chemical), No(Alcohol), Yes(Cyclodextrin),
              No(Exceeded)},
-            {QStringLiteral("Chemical bioavailability assay used cyclodextrin, TENAX or XAD"),
-             NoExceedence});
+            {u"Chemical bioavailability assay used cyclodextrin, TENAX or XAD"_s, NoExceedence});
         row("unknown substance", Bioavailability,
             {Yes(AssayDone), No(Degradation), Yes(Chemical), No(Alcohol), No(Cyclodextrin),
              No(Exceeded)},
-            {QStringLiteral("Chemical bioavailability assay used an unknown substance"),
-             NoExceedence});
+            {u"Chemical bioavailability assay used an unknown substance"_s, NoExceedence});
         row("neither assay twice, then degradation", Bioavailability,
             {Yes(AssayDone), No(Degradation), No(Chemical), Message(SelectionMade, OneOfTwo),
              No(Degradation), No(Chemical), Message(SelectionMade, OneOfTwo), Yes(Degradation),
@@ -186,7 +176,7 @@ private Q_SLOTS:
         row("neither assay, then chemical", Bioavailability,
             {Yes(AssayDone), No(Degradation), No(Chemical), Message(SelectionMade, OneOfTwo),
              No(Degradation), Yes(Chemical), Yes(Alcohol), No(Exceeded)},
-            {QStringLiteral("Chemical bioavailability assay used alcohol"), NoExceedence});
+            {u"Chemical bioavailability assay used alcohol"_s, NoExceedence});
         const Steps exceeded{Yes(AssayDone), Yes(Degradation), Yes(Exceeded)};
         row("residue, all No", Bioavailability,
             exceeded + Steps{No(WideRange), No(Competing), No(Pahs)}, {Steam, Steam, Steam});
@@ -198,11 +188,11 @@ private Q_SLOTS:
             exceeded + Steps{Yes(WideRange), No(Enhanced), No(Competing), Yes(Pahs)},
             {Steam, Reconsider});
 
-        row("bulk density 0.79", BulkDensity, {},
-            {QStringLiteral("Bulk density - what is intended re-use?")}, 7, 0.79);
-        row("bulk density 0.8", BulkDensity, {}, {QStringLiteral("Bulk density - okay")}, 7, 0.8);
+        row("bulk density 0.79", BulkDensity, {}, {u"Bulk density - what is intended re-use?"_s}, 7,
+            0.79);
+        row("bulk density 0.8", BulkDensity, {}, {u"Bulk density - okay"_s}, 7, 0.8);
         row("bulk density 1.4", BulkDensity, {},
-            {QStringLiteral("Bulk density - consider use of bulking agents")}, 7, 1.4);
+            {u"Bulk density - consider use of bulking agents"_s}, 7, 1.4);
     }
 
     void findings() {
@@ -241,16 +231,15 @@ private Q_SLOTS:
         AppendConclusion(wizard, verdict);
         AssessBiological(wizard);
         VERIFY_SCRIPT(script);
-        QCOMPARE(
-            ConclusionLines(session),
-            QStringList({verdict, QStringLiteral("CFU degraders - suitable for bioremediation"),
-                         QStringLiteral("CFU heterotrophs - suitable for bioremediation"),
-                         QStringLiteral("Respiration rate after bioaugmentation - good"),
-                         QStringLiteral("Biodegradation rate in microcosm - okay"),
-                         QStringLiteral("No pH treatment required")}) +
-                NutrientLines("60", "10") +
-                QStringList({QStringLiteral("Co-contaminants - no concern"), NoExceedence,
-                             QStringLiteral("Bulk density - okay")}));
+        QCOMPARE(ConclusionLines(session),
+                 QStringList({verdict, u"CFU degraders - suitable for bioremediation"_s,
+                              u"CFU heterotrophs - suitable for bioremediation"_s,
+                              u"Respiration rate after bioaugmentation - good"_s,
+                              u"Biodegradation rate in microcosm - okay"_s,
+                              u"No pH treatment required"_s}) +
+                     NutrientLines("60", "10") +
+                     QStringList({u"Co-contaminants - no concern"_s, NoExceedence,
+                                  u"Bulk density - okay"_s}));
         QCOMPARE(session.ExSituValid, Flag::True);
     }
 };

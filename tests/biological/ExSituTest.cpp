@@ -14,14 +14,14 @@ namespace {
 
 using Steps = std::vector<Step>;
 
-const QString PreTreatment = QStringLiteral("Can pre-treatment reduce the concentration?");
+const QString PreTreatment = u"Can pre-treatment reduce the concentration?"_s;
 
 const QString Hydrocarbons[] = {
     LightAliphatic,
     GasolineRange,
-    QStringLiteral("Is the hydrocarbon a manufactured gas plant residue?"),
-    QStringLiteral("Is the hydrocarbon bunker oil?"),
-    QStringLiteral("Is the hydrocarbon a heavy distillate/refinery waste?"),
+    u"Is the hydrocarbon a manufactured gas plant residue?"_s,
+    u"Is the hydrocarbon bunker oil?"_s,
+    u"Is the hydrocarbon a heavy distillate/refinery waste?"_s,
 };
 
 enum Stage { Concentration, Hydrocarbon, Respiration, Ph, BulkDensity, WaterHolding, StageCount };
@@ -33,12 +33,12 @@ struct NumericInput {
 };
 
 const NumericInput Inputs[StageCount] = {
-    {ConcentrationTitle, ConcentrationPrompt, QStringLiteral("500")},
+    {ConcentrationTitle, ConcentrationPrompt, u"500"_s},
     {},
-    {RespirationTitle, RespirationPrompt, QStringLiteral("0.5")},
-    {SoilPhTitle, SoilPhPrompt, QStringLiteral("7")},
-    {BulkDensityTitle, BulkDensityPrompt, QStringLiteral("1.2")},
-    {WaterHoldingTitle, WaterHoldingPrompt, QStringLiteral("30")},
+    {RespirationTitle, RespirationPrompt, u"0.5"_s},
+    {SoilPhTitle, SoilPhPrompt, u"7"_s},
+    {BulkDensityTitle, BulkDensityPrompt, u"1.2"_s},
+    {WaterHoldingTitle, WaterHoldingPrompt, u"30"_s},
 };
 
 Step Reply(int stage, const QString& reply) {
@@ -51,7 +51,7 @@ Steps HydrocarbonSeries(int chosen, int rounds = 0) {
     for (int round = 0; round < rounds; ++round) {
         for (const QString& question : Hydrocarbons)
             steps.push_back(No(question));
-        steps.push_back(Message(Info, QStringLiteral("One of these options must be selected")));
+        steps.push_back(Message(Info, u"One of these options must be selected"_s));
     }
     for (int i = 0; i < chosen; ++i)
         steps.push_back(No(Hydrocarbons[i]));
@@ -126,9 +126,8 @@ private Q_SLOTS:
             {GreenLine}, true, 7, 1.2);
 
         row("respiration 0.019", Respiration, "0.019",
-            {Message(
-                 LowRespiration,
-                 QStringLiteral("Such low respiration is unlikely to be enhanced by augmentation")),
+            {Message(LowRespiration,
+                     u"Such low respiration is unlikely to be enhanced by augmentation"_s),
              Red()},
             {}, false, 0, 0);
         row("respiration 0.02", Respiration, "0.02", {Message(LowRespiration, EnhanceFirst)}, {},
@@ -202,9 +201,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("stage");
         QTest::addColumn<std::optional<QString>>("reply");
         const std::pair<const char*, std::optional<QString>> replies[] = {
-            {"0", QStringLiteral("0")},     {"-3", QStringLiteral("-3")},
-            {"abc", QStringLiteral("abc")}, {"empty", QString()},
-            {"cancel", std::nullopt},
+            {"0", u"0"_s},        {"-3", u"-3"_s},          {"abc", u"abc"_s},
+            {"empty", QString()}, {"cancel", std::nullopt},
         };
         for (int stage = 0; stage < StageCount; ++stage) {
             if (stage == Hydrocarbon)
@@ -232,15 +230,15 @@ private Q_SLOTS:
     void eachRunFollowsItsOwnVerdict_data() {
         QTest::addColumn<Steps>("second");
         QTest::addColumn<QStringList>("secondLines");
-        QTest::newRow("red stop") << Steps{Reply(Concentration, QStringLiteral("99.9")),
-                                           Yes(Recalcitrant), Red()}
+        QTest::newRow("red stop") << Steps{Reply(Concentration, u"99.9"_s), Yes(Recalcitrant),
+                                           Red()}
                                   << QStringList{};
         QTest::newRow("red verdict")
-            << Before(WaterHolding) + Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
+            << Before(WaterHolding) + Steps{Reply(WaterHolding, u"60"_s), Red()}
             << QStringList{NotOption};
         QTest::newRow("no verdict")
-            << Before(Respiration) + Steps{Reply(Respiration, QStringLiteral("0.1")),
-                                           Message(LowRespiration, EnhanceFirst)}
+            << Before(Respiration) +
+                   Steps{Reply(Respiration, u"0.1"_s), Message(LowRespiration, EnhanceFirst)}
             << QStringList{};
     }
 
@@ -268,10 +266,9 @@ private Q_SLOTS:
                                       Steps{Amber()}
                                << Rgb{192, 64, 0};
         QTest::newRow("red verdict")
-            << Before(WaterHolding) + Steps{Reply(WaterHolding, QStringLiteral("60")), Red()}
-            << Rgb{192, 0, 0};
-        QTest::newRow("red stop") << Steps{Reply(Concentration, QStringLiteral("10000")),
-                                           No(PreTreatment), Red()}
+            << Before(WaterHolding) + Steps{Reply(WaterHolding, u"60"_s), Red()} << Rgb{192, 0, 0};
+        QTest::newRow("red stop") << Steps{Reply(Concentration, u"10000"_s), No(PreTreatment),
+                                           Red()}
                                   << Rgb{192, 0, 0};
     }
 

@@ -22,12 +22,12 @@ private Q_SLOTS:
         ResetSession(session);
         Conversation wizard{session, script, script};
         QCOMPARE(session.Conclusions.size(), std::size_t(1001));
-        AppendConclusion(wizard, QStringLiteral("first"));
-        AppendConclusion(wizard, QStringLiteral("second"));
+        AppendConclusion(wizard, u"first"_s);
+        AppendConclusion(wizard, u"second"_s);
         QCOMPARE(session.ConclusionCount, 2);
         QCOMPARE(session.Conclusions[0], QString());
-        QCOMPARE(session.Conclusions[1], QStringLiteral("first"));
-        QCOMPARE(session.Conclusions[2], QStringLiteral("second"));
+        QCOMPARE(session.Conclusions[1], u"first"_s);
+        QCOMPARE(session.Conclusions[2], u"second"_s);
         QCOMPARE(session.Conclusions[3], QString());
         ResetSession(session);
         QCOMPARE(session.ConclusionCount, 0);
@@ -43,9 +43,9 @@ private Q_SLOTS:
         for (int i = 1; i <= 2496; ++i)
             AppendConclusion(wizard, QString::number(i));
         QCOMPARE(session.ConclusionCount, 2496);
-        QCOMPARE(session.Conclusions[1000], QStringLiteral("1000"));
-        QCOMPARE(session.Conclusions[1001], QStringLiteral("1001"));
-        QCOMPARE(session.Conclusions[2496], QStringLiteral("2496"));
+        QCOMPARE(session.Conclusions[1000], u"1000"_s);
+        QCOMPARE(session.Conclusions[1001], u"1001"_s);
+        QCOMPARE(session.Conclusions[2496], u"2496"_s);
         VERIFY_SCRIPT(script);
     }
 
@@ -57,17 +57,17 @@ private Q_SLOTS:
         for (int i = 1; i <= ConclusionCapacity; ++i)
             AppendConclusion(wizard, QString::number(i));
         QCOMPARE(session.ConclusionCount, 32767);
-        AppendConclusion(wizard, QStringLiteral("refused"));
-        AppendConclusion(wizard, QStringLiteral("refused too"));
+        AppendConclusion(wizard, u"refused"_s);
+        AppendConclusion(wizard, u"refused too"_s);
         QCOMPARE(session.ConclusionCount, 32767);
-        QCOMPARE(session.Conclusions[32767], QStringLiteral("32767"));
+        QCOMPARE(session.Conclusions[32767], u"32767"_s);
         QCOMPARE(session.Conclusions.size(), std::size_t(32768));
         VERIFY_SCRIPT(script);
 
         // A new run tells the user again.
         session.CapacityReported = false;
         script.add(Message(FullTitle, FullText));
-        AppendConclusion(wizard, QStringLiteral("refused in the next run"));
+        AppendConclusion(wizard, u"refused in the next run"_s);
         QCOMPARE(session.ConclusionCount, 32767);
         VERIFY_SCRIPT(script);
     }

@@ -11,6 +11,7 @@
 #include <limits>
 
 using namespace terravia;
+using namespace Qt::Literals::StringLiterals;
 
 class NumbersTest : public QObject {
     Q_OBJECT
@@ -64,9 +65,9 @@ private Q_SLOTS:
         row("0.1", 0.1);
         row("123456789012345678901234567890", 123456789012345678901234567890.0);
         row("2.5\xb0", 2.5);
-        QTest::newRow("huge hex") << (QStringLiteral("&H") + QString(300, QLatin1Char('F'))) << 0.0;
+        QTest::newRow("huge hex") << (u"&H"_s + QString(300, QLatin1Char('F'))) << 0.0;
         QTest::newRow("non-ASCII digit") << QString::fromUtf8("4\u0663") << 4.0;
-        QTest::newRow("carriage return stops") << QStringLiteral("4\r5") << 4.0;
+        QTest::newRow("carriage return stops") << u"4\r5"_s << 4.0;
     }
 
     void readNumber() {
@@ -80,11 +81,11 @@ private Q_SLOTS:
     void integerText_data() {
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("one") << 1 << QStringLiteral(" 1");
-        QTest::newRow("two digits") << 12 << QStringLiteral(" 12");
-        QTest::newRow("zero") << 0 << QStringLiteral(" 0");
-        QTest::newRow("negative") << -3 << QStringLiteral("-3");
-        QTest::newRow("16-bit extremes") << -32768 << QStringLiteral("-32768");
+        QTest::newRow("one") << 1 << u" 1"_s;
+        QTest::newRow("two digits") << 12 << u" 12"_s;
+        QTest::newRow("zero") << 0 << u" 0"_s;
+        QTest::newRow("negative") << -3 << u"-3"_s;
+        QTest::newRow("16-bit extremes") << -32768 << u"-32768"_s;
     }
 
     void integerText() {
@@ -134,11 +135,11 @@ private Q_SLOTS:
         std::snprintf(printed.data(), printed.size(), "%.1f", 1.5);
         if (QByteArray(printed.data()) != "1,5")
             QSKIP("not running under a comma-decimal locale (the test script runs it under one)");
-        QCOMPARE(DoubleText(1.5), QStringLiteral(" 1.5"));
-        QCOMPARE(DoubleText(1234567.25), QStringLiteral(" 1234567.25"));
-        QCOMPARE(DoubleText(1e-5), QStringLiteral(" 1E-05"));
-        QCOMPARE(ReadNumber(QStringLiteral("1.5")), 1.5);
-        QCOMPARE(ReadNumber(QStringLiteral("1,5")), 1.0);
+        QCOMPARE(DoubleText(1.5), u" 1.5"_s);
+        QCOMPARE(DoubleText(1234567.25), u" 1234567.25"_s);
+        QCOMPARE(DoubleText(1e-5), u" 1E-05"_s);
+        QCOMPARE(ReadNumber(u"1.5"_s), 1.5);
+        QCOMPARE(ReadNumber(u"1,5"_s), 1.0);
     }
 };
 

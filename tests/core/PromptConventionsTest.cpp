@@ -23,14 +23,14 @@ class PromptConventionsTest : public QObject {
 private Q_SLOTS:
     void askPositiveNumberRejects_data() {
         QTest::addColumn<std::optional<QString>>("reply");
-        QTest::newRow("zero") << std::optional<QString>(QStringLiteral("0"));
-        QTest::newRow("negative") << std::optional<QString>(QStringLiteral("-4"));
-        QTest::newRow("text") << std::optional<QString>(QStringLiteral("abc"));
+        QTest::newRow("zero") << std::optional<QString>(u"0"_s);
+        QTest::newRow("negative") << std::optional<QString>(u"-4"_s);
+        QTest::newRow("text") << std::optional<QString>(u"abc"_s);
         QTest::newRow("empty") << std::optional<QString>(QString());
-        QTest::newRow("blank") << std::optional<QString>(QStringLiteral("   "));
+        QTest::newRow("blank") << std::optional<QString>(u"   "_s);
         QTest::newRow("cancel") << std::optional<QString>();
-        QTest::newRow("not finite") << std::optional<QString>(QStringLiteral("1E999"));
-        QTest::newRow("negative zero") << std::optional<QString>(QStringLiteral("-0"));
+        QTest::newRow("not finite") << std::optional<QString>(u"1E999"_s);
+        QTest::newRow("negative zero") << std::optional<QString>(u"-0"_s);
     }
 
     void askPositiveNumberRejects() {
@@ -38,7 +38,7 @@ private Q_SLOTS:
         Step first = reply ? Input(TonnageTitle, TonnagePrompt, *reply)
                            : Cancel(TonnageTitle, TonnagePrompt);
         ScriptedPrompts script{first, Rejected(), first, Rejected(),
-                               Input(TonnageTitle, TonnagePrompt, QStringLiteral("0.001"))};
+                               Input(TonnageTitle, TonnagePrompt, u"0.001"_s)};
         Session session;
         Conversation wizard{session, script, script};
         QCOMPARE(AskPositiveNumber(wizard, TonnagePrompt, TonnageTitle, Rejection), 0.001);
@@ -46,7 +46,7 @@ private Q_SLOTS:
     }
 
     void askPositiveNumberAcceptsFirstPositiveReply() {
-        ScriptedPrompts script{Input(TonnageTitle, TonnagePrompt, QStringLiteral("12 t"))};
+        ScriptedPrompts script{Input(TonnageTitle, TonnagePrompt, u"12 t"_s)};
         Session session;
         Conversation wizard{session, script, script};
         QCOMPARE(AskPositiveNumber(wizard, TonnagePrompt, TonnageTitle, Rejection), 12.0);
@@ -54,7 +54,7 @@ private Q_SLOTS:
     }
 
     void askYesNoAnswersOnlyYesOrNo() {
-        const QString question = QStringLiteral("Is it?");
+        const QString question = u"Is it?"_s;
         ScriptedPrompts script{Yes(question), No(question)};
         Session session;
         Conversation wizard{session, script, script};

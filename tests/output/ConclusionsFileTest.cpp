@@ -117,7 +117,7 @@ private Q_SLOTS:
     }
 
     void existingLongerFileIsReplaced() {
-        const QString path = dir_.filePath(QStringLiteral("replaced.txt"));
+        const QString path = dir_.filePath(u"replaced.txt"_s);
         Write(path, QByteArray(1000, 'x'));
         Run run;
         run.script.add(Save(Caption, path));
@@ -281,31 +281,30 @@ private Q_SLOTS:
 
     void closedBeforeAnyPathAsksAgain() {
         Run run;
-        const QString path = dir_.filePath(QStringLiteral("asked-again"));
+        const QString path = dir_.filePath(u"asked-again"_s);
         run.script.add(
             {CloseSave(Caption),
-             Message(Caption, QStringLiteral("A file name and location are needed to save the "
-                                             "conclusions")),
+             Message(Caption, u"A file name and location are needed to save the conclusions"_s),
              Save(Caption, path)});
 
         WriteConclusionsFile(run.wizard);
 
         VERIFY_SCRIPT(run.script);
-        QCOMPARE(Read(path + QStringLiteral(".txt")), ThreeLines);
+        QCOMPARE(Read(path + u".txt"_s), ThreeLines);
     }
 
     void closedAfterEarlierSaveWritesThere() {
         Run run;
-        const QString path = dir_.filePath(QStringLiteral("earlier"));
+        const QString path = dir_.filePath(u"earlier"_s);
         run.script.add({Save(Caption, path), CloseSave(Caption)});
 
         WriteConclusionsFile(run.wizard);
         QCOMPARE(run.script.conclusionsPath(), path);
-        AppendConclusion(run.wizard, QStringLiteral("fourth"));
+        AppendConclusion(run.wizard, u"fourth"_s);
         WriteConclusionsFile(run.wizard);
 
         VERIFY_SCRIPT(run.script);
-        QCOMPARE(Read(path + QStringLiteral(".txt")), ThreeLines + "fourth\r\n");
+        QCOMPARE(Read(path + u".txt"_s), ThreeLines + "fourth\r\n");
     }
 
 private:

@@ -13,6 +13,7 @@
 
 using namespace terravia;
 using namespace terravia::test;
+using namespace Qt::Literals::StringLiterals;
 
 using Technologies = std::vector<int>;
 // Threshold and list length of rankings 1, 2 and 3.
@@ -77,7 +78,7 @@ QStringList Block(const char* ranked, const char* name, std::array<int, 10> c) {
             line("Environmental credit", c[7]),
             line("Permissibility and certainty", c[8]),
             line("Economic and duration", c[9]),
-            QStringLiteral(" ")};
+            u" "_s};
 }
 
 } // namespace
@@ -238,7 +239,7 @@ private Q_SLOTS:
             row.fill(7);
         for (auto& row : session.RankingScores)
             row.fill(7);
-        session.TechnologyNames.fill(QStringLiteral("stale"));
+        session.TechnologyNames.fill(u"stale"_s);
         Rank(session, CocGroupNames[3]);
         QCOMPARE(int(session.ConclusionCount), 312 + 572);
         QCOMPARE(Lines(session, 1, 312), Lines(Ranked(12), 1, 312));
@@ -254,7 +255,7 @@ private Q_SLOTS:
         ResetSession(session);
         Rank(session, CocGroupNames[4]);
         const int lines = session.ConclusionCount;
-        Rank(session, QStringLiteral("halogenated VOC's"));
+        Rank(session, u"halogenated VOC's"_s);
         QCOMPARE(int(session.CocGroup), 5);
         QCOMPARE(int(session.ConclusionCount), 2 * lines);
         QCOMPARE(Lines(session, lines + 1, lines), Lines(session, 1, lines));

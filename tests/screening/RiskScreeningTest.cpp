@@ -15,11 +15,10 @@ namespace {
 
 const QString Questions[] = {
     SiteHistory,
-    QStringLiteral("Has a potential risk been identified during the risk assessment?"),
-    QStringLiteral("Has an exposure risk been identified during the generic risk assessment?"),
-    QStringLiteral(
-        "Has an exposure risk been identified during the site specific risk assessment?"),
-    QStringLiteral("Is there exceedence by COCs of screening values (SSAC)?"),
+    u"Has a potential risk been identified during the risk assessment?"_s,
+    u"Has an exposure risk been identified during the generic risk assessment?"_s,
+    u"Has an exposure risk been identified during the site specific risk assessment?"_s,
+    u"Is there exceedence by COCs of screening values (SSAC)?"_s,
 };
 
 Step NoFurtherAction() {
@@ -28,7 +27,7 @@ Step NoFurtherAction() {
 
 bool IsModeChoice(QWidget& form) {
     QComboBox* combo = List(form, "Combo1");
-    auto* command2 = form.findChild<QPushButton*>(QStringLiteral("Command2"));
+    auto* command2 = form.findChild<QPushButton*>(u"Command2"_s);
     return combo->isVisible() && combo->isEnabled() && combo->count() == 2 &&
            combo->itemText(0) == CocMode && combo->itemText(1) == LandUseMode &&
            combo->currentText().isEmpty() && command2->isVisible() && command2->isEnabled();
@@ -36,8 +35,8 @@ bool IsModeChoice(QWidget& form) {
 
 bool IsStartStage(QWidget& form) {
     return !List(form, "Combo1")->isVisible() && List(form, "Combo1")->count() == 0 &&
-           !form.findChild<QPushButton*>(QStringLiteral("Command2"))->isVisible() &&
-           form.findChild<QPushButton*>(QStringLiteral("Command1"))->isVisible();
+           !form.findChild<QPushButton*>(u"Command2"_s)->isVisible() &&
+           form.findChild<QPushButton*>(u"Command1"_s)->isVisible();
 }
 
 } // namespace
@@ -94,7 +93,7 @@ private Q_SLOTS:
         form.show();
         Click(form, "Command1");
         // The covered "Ready" is still enabled and reachable from the keyboard.
-        auto* ready = form.findChild<QPushButton*>(QStringLiteral("Command1"));
+        auto* ready = form.findChild<QPushButton*>(u"Command1"_s);
         QVERIFY(ready->isVisible() && ready->isEnabled());
         Click(form, "Command1");
         QComboBox* combo = List(form, "Combo1");

@@ -14,10 +14,10 @@ using namespace terravia::test;
 
 namespace {
 
-const QString Airports = QStringLiteral("Airports");
+const QString Airports = u"Airports"_s;
 
 Step SelectionRequired() {
-    return Message(Info, QStringLiteral("A selection is required"));
+    return Message(Info, u"A selection is required"_s);
 }
 
 std::vector<Step> Run() {
@@ -62,11 +62,9 @@ private Q_SLOTS:
         QCOMPARE(combo2->currentText(), QString());
         QCOMPARE(combo2->itemText(0), Airports);
         QCOMPARE(combo2->itemText(50),
-                 QStringLiteral(
-                     "Waste recycling, treatment and disposal sites: solvent recovery works"));
-        QCOMPARE(
-            combo2->itemText(51),
-            QStringLiteral("Waste recycling, treatment and disposal sites: metal recycling sites"));
+                 u"Waste recycling, treatment and disposal sites: solvent recovery works"_s);
+        QCOMPARE(combo2->itemText(51),
+                 u"Waste recycling, treatment and disposal sites: metal recycling sites"_s);
         QVERIFY(Button(form, "Command3")->isVisible() && Button(form, "Command3")->isEnabled());
         QVERIFY(Button(form, "Command2")->isVisible() && Button(form, "Command2")->isEnabled());
         QVERIFY(!List(form, "Combo3")->isVisible());
@@ -80,10 +78,9 @@ private Q_SLOTS:
         QVERIFY(combo3->isVisible() && combo3->isEnabled());
         QCOMPARE(combo3->count(), 12);
         QCOMPARE(combo3->currentText(), QString());
-        QCOMPARE(combo3->itemText(0),
-                 QStringLiteral("Metals e.g. Zinc, Copper & Semi Metals/Non metals e.g."));
-        QCOMPARE(combo3->itemText(8), QStringLiteral("PAH"));
-        QCOMPARE(combo3->itemText(11), QStringLiteral("Others e.g. Asbestos"));
+        QCOMPARE(combo3->itemText(0), u"Metals e.g. Zinc, Copper & Semi Metals/Non metals e.g."_s);
+        QCOMPARE(combo3->itemText(8), u"PAH"_s);
+        QCOMPARE(combo3->itemText(11), u"Others e.g. Asbestos"_s);
         QVERIFY(Button(form, "Command4")->isVisible() && Button(form, "Command4")->isEnabled());
         QVERIFY(!List(form, "Combo2")->isVisible());
         VERIFY_SCRIPT(script);
@@ -126,24 +123,24 @@ private Q_SLOTS:
         QCOMPARE(form.session().CocName, List(form, "Combo3")->itemText(position));
         QCOMPARE(form.session().CocGroup, position + 1);
         QCOMPARE(form.session().Tonnage, 10.0);
-        QCOMPARE(form.session().Medium, QStringLiteral("solid"));
+        QCOMPARE(form.session().Medium, u"solid"_s);
         VERIFY_SCRIPT(script);
     }
 
     void typedCocIsStoredAndKeepsTheGroup() {
         ShownForm shown(CocMode);
         auto& [script, form] = shown;
-        Pick(form, "Combo3", QStringLiteral("PAH"));
+        Pick(form, "Combo3", u"PAH"_s);
         script.add(Run());
         Click(form, "Command4");
         QCOMPARE(form.session().CocGroup, 9);
 
         QLineEdit* field = List(form, "Combo3")->lineEdit();
         field->clear();
-        QTest::keyClicks(field, QStringLiteral("pah"));
+        QTest::keyClicks(field, u"pah"_s);
         script.add(Run());
         Click(form, "Command4");
-        QCOMPARE(form.session().CocName, QStringLiteral("pah"));
+        QCOMPARE(form.session().CocName, u"pah"_s);
         QCOMPARE(form.session().CocGroup, 9);
         QCOMPARE(List(form, "Combo3")->count(), 12);
         VERIFY_SCRIPT(script);
@@ -152,7 +149,7 @@ private Q_SLOTS:
     void earlierCocNameCarriesIntoLandUseRun() {
         ShownForm shown(CocMode);
         auto& [script, form] = shown;
-        Pick(form, "Combo3", QStringLiteral("TPH"));
+        Pick(form, "Combo3", u"TPH"_s);
         script.add(Run());
         Click(form, "Command4");
         QCOMPARE(form.session().CocGroup, 8);
@@ -164,7 +161,7 @@ private Q_SLOTS:
         script.add(Run());
         Click(form, "Command3");
         QCOMPARE(form.session().LandUseName, Airports);
-        QCOMPARE(form.session().CocName, QStringLiteral("TPH"));
+        QCOMPARE(form.session().CocName, u"TPH"_s);
         QCOMPARE(form.session().CocGroup, 8);
         QCOMPARE(form.session().ConclusionCount, 2 * firstRunLines);
 
@@ -183,7 +180,7 @@ private Q_SLOTS:
     void landUseTwiceInARow() {
         ShownForm shown(LandUseMode);
         auto& [script, form] = shown;
-        Pick(form, "Combo2", QStringLiteral("Dry cleaners"));
+        Pick(form, "Combo2", u"Dry cleaners"_s);
         script.add(Run());
         Click(form, "Command3");
         const int firstRunLines = form.session().ConclusionCount;
@@ -192,9 +189,9 @@ private Q_SLOTS:
         Click(form, "Command3");
         QCOMPARE(form.session().ConclusionCount, 2 * firstRunLines);
         QCOMPARE(form.session().Conclusions[std::size_t(firstRunLines)], lastOfFirstRun);
-        QCOMPARE(form.session().LandUseName, QStringLiteral("Dry cleaners"));
+        QCOMPARE(form.session().LandUseName, u"Dry cleaners"_s);
         QVERIFY(List(form, "Combo2")->isVisible());
-        QCOMPARE(List(form, "Combo2")->currentText(), QStringLiteral("Dry cleaners"));
+        QCOMPARE(List(form, "Combo2")->currentText(), u"Dry cleaners"_s);
         VERIFY_SCRIPT(script);
     }
 

@@ -10,8 +10,7 @@ using namespace terravia::test;
 
 namespace {
 
-const QString Liquid =
-    QStringLiteral("Ground Water, Surface Water, and Leachate Treatment Technologies?");
+const QString Liquid = u"Ground Water, Surface Water, and Leachate Treatment Technologies?"_s;
 
 } // namespace
 
@@ -34,9 +33,9 @@ class TonnageMediumTest : public QObject {
 private Q_SLOTS:
     void tonnageRejections_data() {
         QTest::addColumn<std::optional<QString>>("reply");
-        QTest::newRow("zero") << std::optional<QString>(QStringLiteral("0"));
-        QTest::newRow("negative") << std::optional<QString>(QStringLiteral("-3"));
-        QTest::newRow("text") << std::optional<QString>(QStringLiteral("abc"));
+        QTest::newRow("zero") << std::optional<QString>(u"0"_s);
+        QTest::newRow("negative") << std::optional<QString>(u"-3"_s);
+        QTest::newRow("text") << std::optional<QString>(u"abc"_s);
         QTest::newRow("empty") << std::optional<QString>(QString());
         QTest::newRow("cancel") << std::optional<QString>();
     }
@@ -46,7 +45,7 @@ private Q_SLOTS:
         const Step rejected = reply ? Input(TonnageTitle, TonnagePrompt, *reply)
                                     : Cancel(TonnageTitle, TonnagePrompt);
         ScriptedPrompts script{rejected, Message(Info, Rejection),
-                               Input(TonnageTitle, TonnagePrompt, QStringLiteral("7"))};
+                               Input(TonnageTitle, TonnagePrompt, u"7"_s)};
         QCOMPARE(Asked(script, AskTonnage).Tonnage, 7.0);
         VERIFY_SCRIPT(script);
     }
@@ -54,10 +53,10 @@ private Q_SLOTS:
     void tonnageAccepted_data() {
         QTest::addColumn<QString>("reply");
         QTest::addColumn<double>("tonnage");
-        QTest::newRow("half") << QStringLiteral("0.5") << 0.5;
-        QTest::newRow("thousands") << QStringLiteral("2500") << 2500.0;
-        QTest::newRow("comma") << QStringLiteral("1,5") << 1.0;
-        QTest::newRow("with unit") << QStringLiteral("12 t") << 12.0;
+        QTest::newRow("half") << u"0.5"_s << 0.5;
+        QTest::newRow("thousands") << u"2500"_s << 2500.0;
+        QTest::newRow("comma") << u"1,5"_s << 1.0;
+        QTest::newRow("with unit") << u"12 t"_s << 12.0;
     }
 
     void tonnageAccepted() {
@@ -88,7 +87,7 @@ private Q_SLOTS:
         ScriptedPrompts script;
         for (const QChar a : answers) {
             if (a == u'!')
-                script.add(Message(Info, QStringLiteral("You have to choose solid or liquid")));
+                script.add(Message(Info, u"You have to choose solid or liquid"_s));
             else if (a.toLower() == u's')
                 script.add(a == u'S' ? Yes(Solid) : No(Solid));
             else

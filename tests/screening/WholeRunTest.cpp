@@ -18,8 +18,8 @@ using namespace terravia::test;
 
 namespace {
 
-const QString Others = QStringLiteral("Others e.g. Asbestos");
-const QString Airports = QStringLiteral("Airports");
+const QString Others = u"Others e.g. Asbestos"_s;
+const QString Airports = u"Airports"_s;
 
 // The lines that PlainBiological and OffSiteTargets add after a green verdict.
 const char* const PlainBiologicalLines[] = {
@@ -71,7 +71,7 @@ private Q_SLOTS:
         ShownForm shown;
         auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
-        const QString path = dir_.filePath(QStringLiteral("green"));
+        const QString path = dir_.filePath(u"green"_s);
         std::vector<Step> run = GreenRun(path);
         // The window shows the verdict's colour while it is open, and keeps the path.
         QColor whileOpen;
@@ -83,8 +83,8 @@ private Q_SLOTS:
         VERIFY_SCRIPT(script);
         QCOMPARE(whileOpen, QColor(0, 192, 0));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
-        QCOMPARE(form.findChild<QLineEdit*>(QStringLiteral("Text1"))->text(), path);
-        const QByteArray written = ReadFile(path + QStringLiteral(".txt"));
+        QCOMPARE(form.findChild<QLineEdit*>(u"Text1"_s)->text(), path);
+        const QByteArray written = ReadFile(path + u".txt"_s);
         const QString goldenPath = QStringLiteral(TERRAVIA_GOLDEN_DIR "/green-group12.txt");
         // A changed golden file is written on request, to be checked by hand before it is kept.
         if (qEnvironmentVariableIsSet("TERRAVIA_UPDATE_GOLDEN")) {
@@ -104,7 +104,7 @@ private Q_SLOTS:
         exSitu[1] = Yes(LightAliphatic);
         exSitu[2] = Message(PrecautionRequired, VolatileLoss);
         exSitu.back() = Message(WarningTitle, AmberLine);
-        const QString path = dir_.filePath(QStringLiteral("amber.txt"));
+        const QString path = dir_.filePath(u"amber.txt"_s);
         script.add(Join({TonnageAndMedium(), exSitu, PlainBiological(), OffSiteTargets(),
                          SaveAs(path), ProcessComplete()}));
         Click(form, "Command4");
@@ -133,7 +133,7 @@ private Q_SLOTS:
         ReachStage(form, script, true, Others);
         std::vector<Step> exSitu = GreenExSitu();
         exSitu.resize(4);
-        exSitu[3].reply = QStringLiteral("0.1");
+        exSitu[3].reply = u"0.1"_s;
         exSitu.push_back(Message(LowRespiration, EnhanceFirst));
         script.add(Join({TonnageAndMedium(), exSitu, ProcessComplete()}));
         Click(form, "Command4");
@@ -199,10 +199,9 @@ private Q_SLOTS:
         std::vector<Step> targets;
         for (qsizetype i = 0; i < questions.size(); ++i)
             targets.push_back(answers[i] == u'Y' ? Yes(questions[i]) : No(questions[i]));
-        if (answers == QStringLiteral("N"))
+        if (answers == u"N"_s)
             targets.push_back(Message(ChemicalAnalysisRequired, NoTargetsLine));
-        const QString path =
-            dir_.filePath(QStringLiteral("targets-") + answers + QStringLiteral(".txt"));
+        const QString path = dir_.filePath(u"targets-"_s + answers + u".txt"_s);
         script.add(Join({TonnageAndMedium(), GreenExSitu(), PlainBiological(), targets,
                          SaveAs(path), ProcessComplete()}));
         Click(form, "Command4");
@@ -217,8 +216,8 @@ private Q_SLOTS:
         ShownForm shown;
         auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
-        const QString first = dir_.filePath(QStringLiteral("first.txt"));
-        const QString second = dir_.filePath(QStringLiteral("second.txt"));
+        const QString first = dir_.filePath(u"first.txt"_s);
+        const QString second = dir_.filePath(u"second.txt"_s);
         script.add(GreenRun(first));
         Click(form, "Command4");
         script.add(GreenRun(second));
@@ -233,8 +232,8 @@ private Q_SLOTS:
         ShownForm shown;
         auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
-        const QString first = dir_.filePath(QStringLiteral("before-clear.txt"));
-        const QString second = dir_.filePath(QStringLiteral("after-clear.txt"));
+        const QString first = dir_.filePath(u"before-clear.txt"_s);
+        const QString second = dir_.filePath(u"after-clear.txt"_s);
         script.add(GreenRun(first));
         Click(form, "Command4");
         Click(form, "Command5");
@@ -249,7 +248,7 @@ private Q_SLOTS:
         ShownForm shown;
         auto& [script, form] = shown;
         ReachStage(form, script, true, Others);
-        script.add(GreenRun(dir_.filePath(QStringLiteral("valid-first.txt"))));
+        script.add(GreenRun(dir_.filePath(u"valid-first.txt"_s)));
         Click(form, "Command4");
         // Each run follows its own verdict: no biological assessment, targets or file.
         script.add(Join({TonnageAndMedium(), RedStopTail()}));
@@ -263,7 +262,7 @@ private Q_SLOTS:
         ShownForm shown;
         auto& [script, form] = shown;
         ReachStage(form, script, false, Airports);
-        const QString path = dir_.filePath(QStringLiteral("land-use.txt"));
+        const QString path = dir_.filePath(u"land-use.txt"_s);
         script.add(GreenRun(path));
         Click(form, "Command3");
         VERIFY_SCRIPT(script);
@@ -283,7 +282,7 @@ private Q_SLOTS:
         ShownForm shown;
         auto& [script, form] = shown;
         ReachStage(form, script, false, Airports);
-        const QString path = dir_.filePath(QStringLiteral("full.txt"));
+        const QString path = dir_.filePath(u"full.txt"_s);
         for (int run = 1; run <= 14; ++run) {
             std::vector<Step> steps = GreenRun(path);
             if (run == 14) {

@@ -9,6 +9,8 @@
 
 namespace terravia::test {
 
+using namespace Qt::Literals::StringLiterals;
+
 ModalDriver::ModalDriver() {
     qApp->installEventFilter(this);
 }
@@ -37,14 +39,14 @@ bool ModalDriver::eventFilter(QObject* watched, QEvent* event) {
 void ModalDriver::act(QWidget* window) {
     QPointer<QWidget> guarded(window);
     if (actions_.empty()) {
-        failures_.append(QStringLiteral("unexpected modal window: ") + window->windowTitle());
+        failures_.append(u"unexpected modal window: "_s + window->windowTitle());
     } else {
         Action action = std::move(actions_.front());
         actions_.pop_front();
         action(window);
     }
     if (guarded && guarded->isVisible()) {
-        failures_.append(QStringLiteral("modal window left open: ") + guarded->windowTitle());
+        failures_.append(u"modal window left open: "_s + guarded->windowTitle());
         guarded->close();
     }
 }
@@ -52,7 +54,7 @@ void ModalDriver::act(QWidget* window) {
 QStringList ModalDriver::failures() const {
     QStringList all = failures_;
     if (!actions_.empty())
-        all.append(QStringLiteral("%1 modal window(s) never came").arg(actions_.size()));
+        all.append(u"%1 modal window(s) never came"_s.arg(actions_.size()));
     return all;
 }
 

@@ -15,7 +15,7 @@ std::vector<Step> TonnageAndMedium(const QString& tonnage) {
 
 std::vector<Step> RedStopTail() {
     return {
-        Input(ConcentrationTitle, ConcentrationPrompt, QStringLiteral("50")),
+        Input(ConcentrationTitle, ConcentrationPrompt, u"50"_s),
         Yes(Recalcitrant),
         Message(Info, NotOption),
         ProcessComplete().front(),
@@ -24,25 +24,25 @@ std::vector<Step> RedStopTail() {
 
 std::vector<Step> GreenExSitu() {
     return {
-        Input(ConcentrationTitle, ConcentrationPrompt, QStringLiteral("500")),
+        Input(ConcentrationTitle, ConcentrationPrompt, u"500"_s),
         No(LightAliphatic),
         Yes(GasolineRange),
-        Input(RespirationTitle, RespirationPrompt, QStringLiteral("0.5")),
-        Input(SoilPhTitle, SoilPhPrompt, QStringLiteral("7")),
-        Input(BulkDensityTitle, BulkDensityPrompt, QStringLiteral("1.2")),
-        Input(WaterHoldingTitle, WaterHoldingPrompt, QStringLiteral("30")),
+        Input(RespirationTitle, RespirationPrompt, u"0.5"_s),
+        Input(SoilPhTitle, SoilPhPrompt, u"7"_s),
+        Input(BulkDensityTitle, BulkDensityPrompt, u"1.2"_s),
+        Input(WaterHoldingTitle, WaterHoldingPrompt, u"30"_s),
         Message(ValidTitle, GreenLine),
     };
 }
 
 std::vector<Step> PlainBiological() {
     return {
-        Input(CfuDegradersTitle, CfuDegradersPrompt, QStringLiteral("50000")),
-        Input(CfuHeterotrophsTitle, CfuHeterotrophsPrompt, QStringLiteral("2000")),
-        Input(BioaugmentationTitle, BioaugmentationPrompt, QStringLiteral("0.1")),
-        Input(BiodegradationTitle, BiodegradationPrompt, QStringLiteral("150")),
-        Input(CarbonTitle, CarbonPrompt, QStringLiteral("123")),
-        Input(CoContaminantsTitle, CoContaminantsPrompt, QStringLiteral("500")),
+        Input(CfuDegradersTitle, CfuDegradersPrompt, u"50000"_s),
+        Input(CfuHeterotrophsTitle, CfuHeterotrophsPrompt, u"2000"_s),
+        Input(BioaugmentationTitle, BioaugmentationPrompt, u"0.1"_s),
+        Input(BiodegradationTitle, BiodegradationPrompt, u"150"_s),
+        Input(CarbonTitle, CarbonPrompt, u"123"_s),
+        Input(CoContaminantsTitle, CoContaminantsPrompt, u"500"_s),
         Yes(AssayDone),
         Yes(Degradation),
         No(Exceeded),
@@ -61,7 +61,7 @@ std::vector<Step> SaveAs(const QString& path) {
 }
 
 std::vector<Step> ProcessComplete() {
-    return {Message(CompleteTitle, QStringLiteral("The process is complete"))};
+    return {Message(CompleteTitle, u"The process is complete"_s)};
 }
 
 std::vector<Step> GreenRun(const QString& path) {

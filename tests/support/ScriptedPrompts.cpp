@@ -11,19 +11,19 @@ namespace {
 QString KindName(Step::Kind kind) {
     switch (kind) {
     case Step::Kind::Question:
-        return QStringLiteral("question");
+        return u"question"_s;
     case Step::Kind::Message:
-        return QStringLiteral("message");
+        return u"message"_s;
     case Step::Kind::Input:
-        return QStringLiteral("input");
+        return u"input"_s;
     case Step::Kind::Save:
-        return QStringLiteral("save");
+        return u"save"_s;
     }
     return {};
 }
 
 QString Describe(Step::Kind kind, const QString& title, const QString& text) {
-    return KindName(kind) + QStringLiteral(" | ") + title + QStringLiteral(" | ") + text;
+    return KindName(kind) + u" | "_s + title + u" | "_s + text;
 }
 
 // Far more prompts than any run asks: past it a derailed wizard is looping.
@@ -81,15 +81,14 @@ const Step* ScriptedPrompts::next(Step::Kind kind, const QString& title, const Q
         return nullptr;
     }
     if (position_ >= steps_.size()) {
-        failures_.append(QStringLiteral("unexpected prompt after the script ended: ") + seen);
+        failures_.append(u"unexpected prompt after the script ended: "_s + seen);
         derailed_ = true;
         return nullptr;
     }
     const Step& step = steps_[position_];
     const QString expected = Describe(step.kind, step.title, step.text);
     if (expected != seen) {
-        failures_.append(QStringLiteral("prompt %1 differs\n  expected: %2\n  seen:     %3")
-                             .arg(position_ + 1)
+        failures_.append(u"prompt %1 differs\n  expected: %2\n  seen:     %3"_s.arg(position_ + 1)
                              .arg(expected, seen));
         derailed_ = true;
         return nullptr;
@@ -112,14 +111,14 @@ void ScriptedPrompts::showMessage(const QString& title, const QString& text) {
 std::optional<QString> ScriptedPrompts::askText(const QString& title, const QString& prompt) {
     const Step* step = next(Step::Kind::Input, title, prompt);
     if (step == nullptr)
-        return QStringLiteral("1");
+        return u"1"_s;
     return step->reply;
 }
 
 std::optional<QString> ScriptedPrompts::askSaveLocation(const QString& caption) {
     const Step* step = next(Step::Kind::Save, caption, QString());
     if (step == nullptr)
-        return scratch_.filePath(QStringLiteral("derailed"));
+        return scratch_.filePath(u"derailed"_s);
     return step->reply;
 }
 
@@ -127,8 +126,7 @@ QStringList ScriptedPrompts::failures() const {
     QStringList all = failures_;
     if (!derailed_ && position_ < steps_.size()) {
         const Step& step = steps_[position_];
-        all.append(QStringLiteral("prompt %1 never came: %2")
-                       .arg(position_ + 1)
+        all.append(u"prompt %1 never came: %2"_s.arg(position_ + 1)
                        .arg(Describe(step.kind, step.title, step.text)));
     }
     return all;

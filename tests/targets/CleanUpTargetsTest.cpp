@@ -67,7 +67,7 @@ private Q_SLOTS:
         ResetSession(session);
         session.ExSituValid = Flag::True;
         Conversation wizard{session, script, script};
-        AppendConclusion(wizard, QStringLiteral("earlier"));
+        AppendConclusion(wizard, u"earlier"_s);
 
         SetCleanUpTargets(wizard);
 
@@ -76,7 +76,7 @@ private Q_SLOTS:
         for (int i = 2; i <= session.ConclusionCount; ++i)
             appended.append(session.Conclusions[static_cast<std::size_t>(i)]);
         QCOMPARE(appended, lines);
-        QCOMPARE(session.Conclusions[1], QStringLiteral("earlier"));
+        QCOMPARE(session.Conclusions[1], u"earlier"_s);
         QCOMPARE(session.ExSituValid, Flag::True);
     }
 };

@@ -164,9 +164,12 @@ installed="$WINEPREFIX/drive_c/Program Files/Terravia Zoë"
 start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Terravia.lnk"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Terravia'
 # Read from an export of the key, in UTF-16, as the console's code page loses the name's "ë".
+# The Wine session it starts is let go first: a program started in it would have no display.
 install_location() {
-    as_user wine reg export "$uninstall_key" "$WINEPREFIX/uninstall-key.reg" /reg:64 /y \
-        >/dev/null 2>&1 || return 0
+    exported=$(as_user wine reg export "$uninstall_key" "$WINEPREFIX/uninstall-key.reg" \
+        /reg:64 /y >/dev/null 2>&1 && echo yes)
+    as_user wineserver -w
+    [ -n "$exported" ] || return 0
     iconv -f UTF-16 -t UTF-8 "$WINEPREFIX/uninstall-key.reg" |
         sed -n 's/^"InstallLocation"="\(.*\)"\r*$/\1/p' | sed 's/\\\\/\\/g'
 }

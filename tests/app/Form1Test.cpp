@@ -137,8 +137,7 @@ private Q_SLOTS:
     }
 
     void clearAllFromModeChoiceThenScreenAgain() {
-        const QString history = SiteHistory;
-        ScriptedPrompts script{Yes(history)};
+        ScriptedPrompts script{Yes(SiteHistory)};
         Form1 form(&script);
         form.show();
         auto* combo1 = Control<QComboBox>(form, "Combo1");
@@ -151,7 +150,7 @@ private Q_SLOTS:
         QVERIFY(!Control<QPushButton>(form, "Command2")->isVisible());
         QVERIFY(Control<QPushButton>(form, "Command1")->isVisible());
 
-        script.add(Yes(history));
+        script.add(Yes(SiteHistory));
         Control<QPushButton>(form, "Command1")->click();
         QCOMPARE(combo1->count(), 2);
         QCOMPARE(combo1->itemText(0), CocMode);

@@ -66,16 +66,15 @@ private Q_SLOTS:
         qputenv("HOME", QFile::encodeName(home.path()));
         const QString reports = QDir(home.path()).filePath(u"reports"_s);
 #endif
-        const QString info = Info;
 
-        answer(info, true); // the site history is established
+        answer(Info, true); // the site history is established
         expect(TonnageTitle, [] { Key(Qt::Key_Escape); });
-        expect(info, [] { Key(Qt::Key_Return); }); // "Please enter a numerical value"
+        expect(Info, [] { Key(Qt::Key_Return); }); // "Please enter a numerical value"
         reply(TonnageTitle, u"250"_s);
-        answer(info, true); // solid
+        answer(Info, true); // solid
         reply(ConcentrationTitle, u"500"_s);
-        answer(info, false);
-        answer(info, true); // gasoline range
+        answer(Info, false);
+        answer(Info, true); // gasoline range
         reply(RespirationTitle, u"0.5"_s);
         reply(SoilPhTitle, u"7"_s);
         reply(BulkDensityTitle, u"1.2"_s);
@@ -88,7 +87,7 @@ private Q_SLOTS:
         reply(CarbonTitle, u"123"_s);
         reply(CoContaminantsTitle, u"500"_s);
         for (const bool yes : {true, true, false, true, false}) // assays; residual soil; targets
-            answer(info, yes);
+            answer(Info, yes);
         expect(Caption, [this, reports] {
             auto* tree = QApplication::activeModalWidget()->findChild<QTreeView*>(u"Dir1"_s);
             // The tree fills in the background: the subdirectory must be there to be typed to.

@@ -227,12 +227,11 @@ private Q_SLOTS:
         session.SoilPh = 7;
         session.BulkDensity = 1.2;
         Conversation wizard{session, script, script};
-        const QString verdict = GreenLine;
-        AppendConclusion(wizard, verdict);
+        AppendConclusion(wizard, GreenLine);
         AssessBiological(wizard);
         VERIFY_SCRIPT(script);
         QCOMPARE(ConclusionLines(session),
-                 QStringList({verdict, u"CFU degraders - suitable for bioremediation"_s,
+                 QStringList({GreenLine, u"CFU degraders - suitable for bioremediation"_s,
                               u"CFU heterotrophs - suitable for bioremediation"_s,
                               u"Respiration rate after bioaugmentation - good"_s,
                               u"Biodegradation rate in microcosm - okay"_s,

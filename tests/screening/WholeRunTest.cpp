@@ -147,46 +147,32 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("questions");
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QStringList>("lines");
-        const QString analysis = Analysis;
-        const QString onSite = OnSite;
-        const QString residential = Residential;
-        const QString topsoil = Topsoil;
-        const QString foundations = Foundations;
-        const QString structure = Suitable;
-        const QString capped = Capped;
-        const QString industrial = Industrial;
-        const QString zone = Zone;
-        const QString risk = RiskAssessment;
-        const QString toddler = ToddlerSgvs;
-        const QString water = Water;
-        const QString p20all = ThreeLevels;
-        const QString p20 = TwoLevels;
-        const QString quality = Negotiation;
-
         QTest::newRow("no analysis")
-            << QStringList{analysis} << "N" << QStringList{AnalysisRequiredLine};
-        QTest::newRow("off-site") << QStringList{analysis, onSite} << "YN"
+            << QStringList{Analysis} << "N" << QStringList{AnalysisRequiredLine};
+        QTest::newRow("off-site") << QStringList{Analysis, OnSite} << "YN"
                                   << QStringList{WasteInert, WasteHazardous};
         QTest::newRow("residential topsoil, zone")
-            << QStringList{analysis, onSite, residential, topsoil, zone} << "YYYYY"
-            << QStringList{risk, toddler, water, p20all, quality};
+            << QStringList{Analysis, OnSite, Residential, Topsoil, Zone} << "YYYYY"
+            << QStringList{RiskAssessment, ToddlerSgvs, Water, ThreeLevels, Negotiation};
         QTest::newRow("foundations, suitable")
-            << QStringList{analysis, onSite, residential, topsoil, foundations, structure, zone}
-            << "YYYNYYN" << QStringList{risk, toddler, water, p20, quality};
+            << QStringList{Analysis, OnSite, Residential, Topsoil, Foundations, Suitable, Zone}
+            << "YYYNYYN" << QStringList{RiskAssessment, ToddlerSgvs, Water, TwoLevels, Negotiation};
         QTest::newRow("foundations, not suitable")
-            << QStringList{analysis, onSite, residential, topsoil, foundations, structure, zone}
-            << "YYYNYNN" << QStringList{water, p20, quality};
+            << QStringList{Analysis, OnSite, Residential, Topsoil, Foundations, Suitable, Zone}
+            << "YYYNYNN" << QStringList{Water, TwoLevels, Negotiation};
         QTest::newRow("capped for recreation")
-            << QStringList{analysis, onSite, residential, topsoil, foundations, capped, zone}
-            << "YYYNNYY" << QStringList{risk, toddler, water, p20all, quality};
+            << QStringList{Analysis, OnSite, Residential, Topsoil, Foundations, Capped, Zone}
+            << "YYYNNYY"
+            << QStringList{RiskAssessment, ToddlerSgvs, Water, ThreeLevels, Negotiation};
         QTest::newRow("not capped")
-            << QStringList{analysis, onSite, residential, topsoil, foundations, capped, zone}
-            << "YYYNNNN" << QStringList{water, p20, quality};
-        QTest::newRow("industrial") << QStringList{analysis, onSite, residential, industrial, zone}
-                                    << "YYNYY" << QStringList{risk, water, p20all, quality};
+            << QStringList{Analysis, OnSite, Residential, Topsoil, Foundations, Capped, Zone}
+            << "YYYNNNN" << QStringList{Water, TwoLevels, Negotiation};
+        QTest::newRow("industrial")
+            << QStringList{Analysis, OnSite, Residential, Industrial, Zone} << "YYNYY"
+            << QStringList{RiskAssessment, Water, ThreeLevels, Negotiation};
         QTest::newRow("neither residential nor industrial")
-            << QStringList{analysis, onSite, residential, industrial, zone} << "YYNNN"
-            << QStringList{risk, water, p20, quality};
+            << QStringList{Analysis, OnSite, Residential, Industrial, Zone} << "YYNNN"
+            << QStringList{RiskAssessment, Water, TwoLevels, Negotiation};
     }
 
     void cleanUpTargetPaths() {

@@ -29,13 +29,6 @@ namespace {
 
 using Volumes = std::vector<Volume>;
 
-template <typename T> T* Control(QWidget& dialog, const char* name) {
-    T* control = dialog.findChild<T*>(QLatin1StringView(name));
-    if (control == nullptr)
-        qFatal("no control %s", name);
-    return control;
-}
-
 QStringList Listed(QAbstractItemView* view) {
     QStringList names;
     const QAbstractItemModel* model = view->model();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/Form1.h"
+#include "support/ModalDriver.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"
 #include "support/Texts.h"
@@ -14,13 +15,6 @@ using namespace terravia;
 using namespace terravia::test;
 
 namespace {
-
-template <typename T> T* Control(QWidget& form, const char* name) {
-    T* control = form.findChild<T*>(QLatin1StringView(name));
-    if (control == nullptr)
-        qFatal("no control %s", name);
-    return control;
-}
 
 int StackIndex(QWidget& form, QWidget* child) {
     return static_cast<int>(form.children().indexOf(child));

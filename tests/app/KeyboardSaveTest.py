@@ -18,8 +18,8 @@ then saves through a link, whose target takes the golden bytes while the link st
 import os
 import subprocess
 
-from realprogram import (DIALOG, INFO, MAIN, Failure, Text, WineDesktop, answer_green_run,
-                         desktop_for, run_with_golden, to_coc_stage, wait_until)
+from realprogram import (DIALOG, INFO, Failure, Text, WineDesktop, desktop_for, green_coc_run,
+                         read, run_with_golden, wait_until, write)
 
 EARLIER = b"an earlier report\r\n"
 # Names that Windows keeps for devices or streams, each refused with the program's own rule.
@@ -38,11 +38,6 @@ def refusal(name, reason):
     return "\n".join(["-" * 27, "Conclusions file not saved", "-" * 27,
                       f"The conclusions could not be saved to D:\\\\{name}: {reason}", "-" * 27,
                       "OK   ", "-" * 27, ""])
-
-
-def read(path):
-    with open(path, "rb") as file:
-        return file.read()
 
 
 def clipboard():
@@ -71,8 +66,7 @@ def drive_d(desktop):
     drive = desktop.add_drive("d")
     os.makedirs(os.path.join(drive, "reports"))
     for name in ("locked.txt", "reports/linked.txt"):
-        with open(os.path.join(drive, name), "wb") as file:
-            file.write(EARLIER)
+        write(os.path.join(drive, name), EARLIER)
     os.symlink("reports/linked.txt", os.path.join(drive, "keyboard-run.txt"))
     subprocess.run(["wine", "attrib", "+R", "d:\\locked.txt"], check=True)
     return drive
@@ -110,10 +104,7 @@ def save_under_wine(desktop, drive):
 def run(program, golden):
     with desktop_for(program) as desktop:
         drive = drive_d(desktop) if isinstance(desktop, WineDesktop) else None
-        desktop.window(MAIN)
-        to_coc_stage(desktop, "Others e.g. Asbestos")
-        desktop.keys_to(MAIN, "Tab", "space")  # Select COC
-        answer_green_run(desktop)
+        green_coc_run(desktop)
         saved = save_under_wine(desktop, drive) if drive else save_at_home(desktop)
         if saved != golden:
             raise Failure("the saved file differs from the golden one")

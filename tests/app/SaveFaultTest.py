@@ -24,7 +24,8 @@ import sys
 import time
 
 from realprogram import (DEADLINE, DIALOG, INFO, MAIN, Desktop, Failure, Text, answer_green_run,
-                         labels, run_with_golden, to_coc_stage, to_land_use_stage, tree_lists)
+                         green_coc_run, labels, read, run_with_golden, to_land_use_stage,
+                         tree_lists, write)
 
 EARLIER = b"Earlier report, kept as it was\n"  # 31 bytes
 NOT_SAVED = "Conclusions file not saved"
@@ -57,11 +58,6 @@ def listing(directory):
 def state(kept):
     """What a failed save must leave as it was: the kept file's directory and bytes."""
     return listing(os.path.dirname(kept)), read(kept)
-
-
-def read(path):
-    with open(path, "rb") as file:
-        return file.read()
 
 
 class Tracer:
@@ -179,8 +175,7 @@ def removed_directory(saves):
     neighbour = os.path.join(r1, "archive", "report.txt")
     os.makedirs(os.path.join(r1, "work"))
     os.makedirs(os.path.dirname(neighbour))
-    with open(neighbour, "wb") as earlier:
-        earlier.write(EARLIER)
+    write(neighbour, EARLIER)
     before = state(neighbour)
     saves.desktop.keys_to(DIALOG, "Tab", "Tab", Text("r1"), "Right")
     tree_lists(saves.desktop, os.path.join(r1, "work"))
@@ -217,8 +212,7 @@ def traced_save(saves, golden):
     home = saves.home
     trace = os.path.join(os.path.dirname(home), "save.trace")
     second = os.path.join(home, "second.txt")
-    with open(second, "wb") as earlier:
-        earlier.write(EARLIER)
+    write(second, EARLIER)
     os.chmod(second, 0o600)
     os.chown(second, NOBODY, NOBODY)
     tracer = Tracer(saves.pid, ["-ttt", "-e", "trace=" + ",".join(
@@ -268,17 +262,12 @@ def run(program, golden):
         os.makedirs(full)
         subprocess.run(["mount", "-t", "tmpfs", "-o", f"size={FULL_SIZE},mode=0755", "tmpfs",
                         full], check=True)
-        with open(os.path.join(full, "report.txt"), "wb") as earlier:
-            earlier.write(EARLIER)
+        write(os.path.join(full, "report.txt"), EARLIER)
         fill(full)
-        with open(os.path.join(desktop.home, "report.txt"), "wb") as earlier:
-            earlier.write(EARLIER)
+        write(os.path.join(desktop.home, "report.txt"), EARLIER)
         saves = Saves(desktop)
 
-        desktop.window(MAIN)
-        to_coc_stage(desktop, "Others e.g. Asbestos")
-        desktop.keys_to(MAIN, "Tab", "space")  # Select COC
-        answer_green_run(desktop)
+        green_coc_run(desktop)
         small = full_disk(saves, full, "a full disk, conclusions under 16 KB", "small")
         if small != golden:
             raise Failure("after the full disk, the second location misses conclusions")

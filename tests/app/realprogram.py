@@ -320,3 +320,21 @@ def run_with_golden(run, passed):
     with open(sys.argv[2], "rb") as golden_file:
         golden = golden_file.read()
     run_test(run, sys.argv[1], golden, passed=passed)
+
+
+def green_coc_run(desktop):
+    """From the program's start, a green run for "Others e.g. Asbestos" up to its dialog."""
+    desktop.window(MAIN)
+    to_coc_stage(desktop, "Others e.g. Asbestos")
+    desktop.keys_to(MAIN, "Tab", "space")  # Select COC
+    answer_green_run(desktop)
+
+
+def read(path):
+    with open(path, "rb") as file:
+        return file.read()
+
+
+def write(path, data):
+    with open(path, "wb") as file:
+        file.write(data)

@@ -4,6 +4,7 @@
 #include "output/ReplaceFile.h"
 
 #include "core/Conclusions.h"
+#include "support/Runs.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Texts.h"
 
@@ -39,11 +40,6 @@ const QByteArray ThreeLines = "first\r\nsecond\r\nthird\r\n";
 void AddThreeLines(Conversation& wizard) {
     for (const char* line : {"first", "second", "third"})
         AppendConclusion(wizard, QLatin1StringView(line));
-}
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 void Write(const QString& path, const QByteArray& bytes) {
@@ -113,7 +109,7 @@ private Q_SLOTS:
 
         VERIFY_SCRIPT(run.script);
         QCOMPARE(Entries(dir.path()), QStringList{file});
-        QCOMPARE(Read(dir.filePath(file)), ThreeLines);
+        QCOMPARE(ReadAll(dir.filePath(file)), ThreeLines);
     }
 
     void existingLongerFileIsReplaced() {
@@ -125,7 +121,7 @@ private Q_SLOTS:
         WriteConclusionsFile(run.wizard);
 
         VERIFY_SCRIPT(run.script);
-        QCOMPARE(Read(path), ThreeLines);
+        QCOMPARE(ReadAll(path), ThreeLines);
     }
 
     void replacedFileKeepsItsLinkAndMode() {
@@ -143,7 +139,7 @@ private Q_SLOTS:
         QCOMPARE(ReplaceWholeFile(link, ThreeLines), std::nullopt);
 
         QVERIFY(QFileInfo(link).isSymLink());
-        QCOMPARE(Read(target), ThreeLines);
+        QCOMPARE(ReadAll(target), ThreeLines);
         // Qt adds the current user's own bits (0x0700) to the owner's, group's and others'.
         QCOMPARE(QFile::permissions(target) & ~QFileDevice::Permissions(0x0700), mode);
         QCOMPARE(Entries(dir.path()), (QStringList{u"link.txt"_s, u"target.txt"_s}));
@@ -166,8 +162,8 @@ private Q_SLOTS:
         QCOMPARE(ReplaceWholeFile(dir.filePath(u"d/up.txt"_s), ThreeLines), std::nullopt);
         QCOMPARE(ReplaceWholeFile(dir.filePath(u"chain.txt"_s), "chained"), std::nullopt);
 
-        QCOMPARE(Read(dir.filePath(u"a/up.txt"_s)), ThreeLines);
-        QCOMPARE(Read(dir.filePath(u"a/target.txt"_s)), QByteArray("chained"));
+        QCOMPARE(ReadAll(dir.filePath(u"a/up.txt"_s)), ThreeLines);
+        QCOMPARE(ReadAll(dir.filePath(u"a/target.txt"_s)), QByteArray("chained"));
         for (const QString& link : {u"d"_s, u"a/b/up.txt"_s, u"chain.txt"_s, u"hop.txt"_s})
             QVERIFY2(QFileInfo(dir.filePath(link)).isSymLink(), qPrintable(link));
         QCOMPARE(Entries(dir.path()), (QStringList{u"a"_s, u"chain.txt"_s, u"d"_s, u"hop.txt"_s}));
@@ -197,7 +193,7 @@ private Q_SLOTS:
         int status = -1;
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        QCOMPARE(Read(theirs), QByteArray("another user's report"));
+        QCOMPARE(ReadAll(theirs), QByteArray("another user's report"));
         QCOMPARE(Entries(dir.path()), QStringList{u"theirs.txt"_s});
 #endif
     }
@@ -253,7 +249,7 @@ private Q_SLOTS:
             QSKIP("Windows versions and Wine each name an over-long name in their own words");
 #endif
         QStringList entries = Entries(dir.path());
-        const QByteArray keptBytes = Read(dir.filePath(kept));
+        const QByteArray keptBytes = ReadAll(dir.filePath(kept));
         const QString path = dir.filePath(name) + u".txt"_s;
 
         Run run;
@@ -271,10 +267,10 @@ private Q_SLOTS:
         WriteConclusionsFile(run.wizard);
 
         VERIFY_SCRIPT(run.script);
-        QCOMPARE(Read(dir.filePath(kept)), keptBytes);
+        QCOMPARE(ReadAll(dir.filePath(kept)), keptBytes);
         QCOMPARE(Entries(dir.path()), entries);
         if (retry)
-            QCOMPARE(Read(dir.filePath(u"second.txt"_s)), ThreeLines);
+            QCOMPARE(ReadAll(dir.filePath(u"second.txt"_s)), ThreeLines);
         QCOMPARE(run.session.ConclusionCount, 3);
         QCOMPARE(run.session.Conclusions[3], u"third"_s);
     }
@@ -290,7 +286,7 @@ private Q_SLOTS:
         WriteConclusionsFile(run.wizard);
 
         VERIFY_SCRIPT(run.script);
-        QCOMPARE(Read(path + u".txt"_s), ThreeLines);
+        QCOMPARE(ReadAll(path + u".txt"_s), ThreeLines);
     }
 
     void closedAfterEarlierSaveWritesThere() {
@@ -304,7 +300,7 @@ private Q_SLOTS:
         WriteConclusionsFile(run.wizard);
 
         VERIFY_SCRIPT(run.script);
-        QCOMPARE(Read(path + u".txt"_s), ThreeLines + "fourth\r\n");
+        QCOMPARE(ReadAll(path + u".txt"_s), ThreeLines + "fourth\r\n");
     }
 
 private:

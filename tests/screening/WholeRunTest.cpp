@@ -36,13 +36,6 @@ const char* const PlainBiologicalLines[] = {
     "Bulk density - okay",
 };
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing>";
-    return file.readAll();
-}
-
 QList<QByteArray> Lines(const QByteArray& bytes) {
     QList<QByteArray> lines = bytes.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -84,14 +77,14 @@ private Q_SLOTS:
         QCOMPARE(whileOpen, QColor(0, 192, 0));
         QCOMPARE(form.palette().color(QPalette::Window), QColor(220, 220, 220));
         QCOMPARE(form.findChild<QLineEdit*>(u"Text1"_s)->text(), path);
-        const QByteArray written = ReadFile(path + u".txt"_s);
+        const QByteArray written = ReadAll(path + u".txt"_s);
         const QString goldenPath = QStringLiteral(TERRAVIA_GOLDEN_DIR "/green-group12.txt");
         // A changed golden file is written on request, to be checked by hand before it is kept.
         if (qEnvironmentVariableIsSet("TERRAVIA_UPDATE_GOLDEN")) {
             QFile update(goldenPath);
             QVERIFY(update.open(QIODevice::WriteOnly) && update.write(written) == written.size());
         }
-        const QByteArray golden = ReadFile(goldenPath);
+        const QByteArray golden = ReadAll(goldenPath);
         QCOMPARE(Lines(written).size(), 326);
         QCOMPARE(written, golden);
     }
@@ -109,7 +102,7 @@ private Q_SLOTS:
                          SaveAs(path), ProcessComplete()}));
         Click(form, "Command4");
         VERIFY_SCRIPT(script);
-        const QList<QByteArray> lines = Lines(ReadFile(path));
+        const QList<QByteArray> lines = Lines(ReadAll(path));
         QCOMPARE(lines.size(), 326);
         QCOMPARE(lines[312],
                  QByteArray("Ex-situ is a valid technical option, with an amber warning"));
@@ -192,7 +185,7 @@ private Q_SLOTS:
                          SaveAs(path), ProcessComplete()}));
         Click(form, "Command4");
         VERIFY_SCRIPT(script);
-        const QList<QByteArray> written = Lines(ReadFile(path));
+        const QList<QByteArray> written = Lines(ReadAll(path));
         QCOMPARE(written.size(), 324 + lines.size());
         for (qsizetype i = 0; i < lines.size(); ++i)
             QCOMPARE(QString::fromLatin1(written[324 + i]), lines[i]);
@@ -209,8 +202,8 @@ private Q_SLOTS:
         script.add(GreenRun(second));
         Click(form, "Command4");
         VERIFY_SCRIPT(script);
-        const QByteArray once = ReadFile(first);
-        QCOMPARE(ReadFile(second), once + once);
+        const QByteArray once = ReadAll(first);
+        QCOMPARE(ReadAll(second), once + once);
         QCOMPARE(form.session().ConclusionCount, 652);
     }
 
@@ -227,7 +220,7 @@ private Q_SLOTS:
         script.add(GreenRun(second));
         Click(form, "Command4");
         VERIFY_SCRIPT(script);
-        QCOMPARE(ReadFile(second), ReadFile(first));
+        QCOMPARE(ReadAll(second), ReadAll(first));
     }
 
     void redRunAfterAValidOneWritesNoFile() {
@@ -252,7 +245,7 @@ private Q_SLOTS:
         script.add(GreenRun(path));
         Click(form, "Command3");
         VERIFY_SCRIPT(script);
-        const QList<QByteArray> lines = Lines(ReadFile(path));
+        const QList<QByteArray> lines = Lines(ReadAll(path));
         QCOMPARE(lines.size(), 2496 + 14);
         QCOMPARE(lines[0], QByteArray("Ranked 1 for permissibility & certainty"));
         QCOMPARE(lines[2496 - 13], QByteArray("Ranked 64 for environmental credit"));
@@ -280,7 +273,7 @@ private Q_SLOTS:
             QCOMPARE(form.session().ConclusionCount, std::min(run * 2510, 32767));
         }
         VERIFY_SCRIPT(script);
-        const QList<QByteArray> lines = Lines(ReadFile(path));
+        const QList<QByteArray> lines = Lines(ReadAll(path));
         QCOMPARE(lines.size(), 32767);
         QCOMPARE(lines[13 * 2510], QByteArray("Ranked 1 for permissibility & certainty"));
         QCOMPARE(lines.last(), QByteArray("O&M -  1"));

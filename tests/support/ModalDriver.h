@@ -8,9 +8,17 @@
 #include <deque>
 #include <functional>
 
-class QWidget;
+#include <QWidget>
 
 namespace terravia::test {
+
+// The window's control of that name, which must be there.
+template <typename T> T* Control(QWidget& window, const char* name) {
+    T* control = window.findChild<T*>(QLatin1StringView(name));
+    if (control == nullptr)
+        qFatal("no control %s", name);
+    return control;
+}
 
 // Answers real modal windows from inside their own event loops: on the Show event of a
 // modal window it queues the next action, which then runs inside that window's exec(). An

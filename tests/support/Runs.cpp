@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "support/Runs.h"
+
 #include "support/Texts.h"
+#include <QFile>
 
 namespace terravia::test {
 
@@ -92,6 +94,11 @@ Session AfterStage(ScriptedPrompts& script, void (*stage)(Conversation&),
     Conversation wizard{session, script, script};
     stage(wizard);
     return session;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 } // namespace terravia::test

@@ -40,6 +40,9 @@ std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts);
 Session AfterStage(ScriptedPrompts& script, void (*stage)(Conversation&),
                    const std::function<void(Session&)>& prepare = {});
 
+// The file's bytes, or "<unreadable>".
+QByteArray ReadAll(const QString& path);
+
 // Lines 1 to ConclusionCount of the conclusions.
 QStringList ConclusionLines(const Session& session);
 

@@ -69,7 +69,7 @@ private Q_SLOTS:
         QApplication::setFont(desktop);
         Form1 form;
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form, LoadedDeadlineMs));
+        QVERIFY(QTest::qWaitForWindowExposed(&form, Deadline));
 
         for (std::size_t i = 0; i < std::size(Buttons); ++i) {
             const auto* button = form.findChild<QPushButton*>(QLatin1StringView(Buttons[i]));

@@ -52,6 +52,11 @@ void Click(QAbstractItemView* view, const QModelIndex& index) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
 }
 
+bool Shown(QWidget& dialog) {
+    dialog.show();
+    return QTest::qWaitForWindowExposed(&dialog, Deadline);
+}
+
 void Touch(const QString& path) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -119,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(tree->currentIndex().data(QFileSystemModel::FilePathRole).toString(), dir_.path());
         QCOMPARE(dialog.directoryText(), QDir::toNativeSeparators(dir_.path()));
         QTRY_COMPARE_WITH_TIMEOUT(Listed(Control<QListView>(dialog, "File1")),
-                                  (QStringList{u"a.txt"_s, u"b.csv"_s}), LoadedDeadlineMs);
+                                  (QStringList{u"a.txt"_s, u"b.csv"_s}), Deadline);
         // The volume that holds the directory; where no mounted volume is seen to hold it (inside
         // a chroot), the file system's root, so that the drive list never shows a blank.
         const QString root = QStorageInfo(dir_.path()).rootPath();
@@ -130,11 +135,9 @@ private Q_SLOTS:
 
     void fileClickFillsTheName() {
         Dialog dialog(nullptr, dir_.path());
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        QVERIFY(Shown(dialog));
         auto* files = Control<QListView>(dialog, "File1");
-        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"b.csv"_s).isValid(),
-                                 LoadedDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"b.csv"_s).isValid(), Deadline);
 
         Click(files, Row(files, files->rootIndex(), u"b.csv"_s));
 
@@ -143,12 +146,10 @@ private Q_SLOTS:
 
     void returnInTheFileListOnlyPicks() {
         Dialog dialog(nullptr, dir_.path());
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        QVERIFY(Shown(dialog));
         auto* files = Control<QListView>(dialog, "File1");
         files->setFocus();
-        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"b.csv"_s).isValid(),
-                                 LoadedDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"b.csv"_s).isValid(), Deadline);
         files->setCurrentIndex(Row(files, files->rootIndex(), u"b.csv"_s));
 
         QTest::keyClick(files, Qt::Key_Return);
@@ -165,50 +166,45 @@ private Q_SLOTS:
         Touch(start + u"/b.csv"_s);
         Touch(start + u"/d.txt"_s);
         Dialog dialog(nullptr, start);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        QVERIFY(Shown(dialog));
         auto* files = Control<QListView>(dialog, "File1");
-        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"d.txt"_s).isValid(),
-                                 LoadedDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"d.txt"_s).isValid(), Deadline);
         files->setCurrentIndex(Row(files, files->rootIndex(), u"d.txt"_s));
 
         // Made and removed by another program while the dialog is open; the user stays where
         // they stood, and nothing is picked for them.
         Touch(start + u"/a.txt"_s);
         QTRY_COMPARE_WITH_TIMEOUT(Listed(files), (QStringList{u"a.txt"_s, u"b.csv"_s, u"d.txt"_s}),
-                                  LoadedDeadlineMs);
+                                  Deadline);
         QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
         QVERIFY(QFile::remove(start + u"/b.csv"_s));
-        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), (QStringList{u"a.txt"_s, u"d.txt"_s}),
-                                  LoadedDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), (QStringList{u"a.txt"_s, u"d.txt"_s}), Deadline);
         QCOMPARE(files->currentIndex().data().toString(), u"d.txt"_s);
         QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
 
         // The next directory is followed in its turn.
         auto* tree = Control<QTreeView>(dialog, "Dir1");
         const QPersistentModelIndex here = tree->currentIndex();
-        QTRY_VERIFY_WITH_TIMEOUT(Row(tree, here, u"sub"_s).isValid(), LoadedDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(Row(tree, here, u"sub"_s).isValid(), Deadline);
         tree->setCurrentIndex(Row(tree, here, u"sub"_s));
         QCOMPARE(Listed(files), QStringList());
         Touch(start + u"/sub/f.txt"_s);
-        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{u"f.txt"_s}, LoadedDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{u"f.txt"_s}, Deadline);
     }
 
     void currentDirectoryAndItsSubdirectoriesInView() {
         for (const char* name : {"sub1", "sub2", "sub3"})
             QDir(dir_.path()).mkpath(QLatin1StringView(name));
         Dialog dialog(nullptr, dir_.path());
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        QVERIFY(Shown(dialog));
         auto* tree = Control<QTreeView>(dialog, "Dir1");
         const QPersistentModelIndex current = tree->currentIndex();
-        QTRY_COMPARE_WITH_TIMEOUT(tree->model()->rowCount(current), 4, LoadedDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(tree->model()->rowCount(current), 4, Deadline);
         const QRect shown = tree->viewport()->rect();
 
         for (int row = 0; row < 3; ++row)
             QTRY_VERIFY_WITH_TIMEOUT(
-                shown.contains(tree->visualRect(tree->model()->index(row, 0, current))),
-                LoadedDeadlineMs);
+                shown.contains(tree->visualRect(tree->model()->index(row, 0, current))), Deadline);
         QVERIFY(shown.contains(tree->visualRect(current)));
     }
 
@@ -222,17 +218,15 @@ private Q_SLOTS:
     void directoryChangeKeepsTheName() {
         QFETCH(QString, how);
         Dialog dialog(nullptr, dir_.path());
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog, LoadedDeadlineMs));
+        QVERIFY(Shown(dialog));
         auto* tree = Control<QTreeView>(dialog, "Dir1");
         auto* files = Control<QListView>(dialog, "File1");
-        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"a.txt"_s).isValid(),
-                                 LoadedDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(Row(files, files->rootIndex(), u"a.txt"_s).isValid(), Deadline);
         Click(files, Row(files, files->rootIndex(), u"a.txt"_s));
         // Rows move as their directories are listed: only a persistent index stays on its item.
         const QPersistentModelIndex start = tree->currentIndex();
-        QTRY_VERIFY_WITH_TIMEOUT(Row(tree, start, u"zsub"_s).isValid(), LoadedDeadlineMs);
-        QTRY_VERIFY_WITH_TIMEOUT(tree->isExpanded(start), LoadedDeadlineMs);
+        QTRY_VERIFY_WITH_TIMEOUT(Row(tree, start, u"zsub"_s).isValid(), Deadline);
+        QTRY_VERIFY_WITH_TIMEOUT(tree->isExpanded(start), Deadline);
 
         const QPersistentModelIndex sub = Row(tree, start, u"zsub"_s);
         if (how == QLatin1StringView("keys"))
@@ -244,7 +238,7 @@ private Q_SLOTS:
 
         QCOMPARE(QPersistentModelIndex(tree->currentIndex()), sub);
         QCOMPARE(dialog.directoryText(), QDir::toNativeSeparators(dir_.filePath(u"zsub"_s)));
-        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{u"inner.txt"_s}, LoadedDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(Listed(files), QStringList{u"inner.txt"_s}, Deadline);
         QCOMPARE(Control<QLineEdit>(dialog, "Text1")->text(), u"a.txt"_s);
         Control<QPushButton>(dialog, "OKButton")->click();
         QCOMPARE(dialog.path(), QDir::toNativeSeparators(dir_.filePath(u"zsub/a.txt"_s)));
@@ -365,7 +359,7 @@ private Q_SLOTS:
         reading->request(u"second"_s);
         reading->request(u"third"_s);
         release.release(2);
-        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringList{u"third"_s}, LoadedDeadlineMs);
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringList{u"third"_s}, Deadline);
         finished.acquire(2);
         QCOMPARE(read, (QStringList{u"first"_s, u"third"_s}));
 

@@ -32,7 +32,7 @@ QWidget* KeyTarget() {
         return nullptr;
     if (!window->isActiveWindow()) {
         window->activateWindow();
-        (void)QTest::qWaitForWindowActive(window, LoadedDeadlineMs);
+        (void)QTest::qWaitForWindowActive(window, Deadline);
     }
     return window->focusWidget() != nullptr ? window->focusWidget() : window;
 }
@@ -99,7 +99,7 @@ private Q_SLOTS:
                                     Qt::MatchFixedString)
                             .isEmpty();
             };
-            if (!QTest::qWaitFor(listed, LoadedDeadlineMs))
+            if (!QTest::qWaitFor(listed, Deadline))
                 return driver_.fail(u"the directory tree never listed reports"_s);
             Key(Qt::Key_Tab); // Drive1
             Key(Qt::Key_Tab); // Dir1
@@ -116,7 +116,7 @@ private Q_SLOTS:
         Form1 form;
         form.show();
         QApplication::setActiveWindow(&form);
-        QVERIFY(QTest::qWaitForWindowActive(&form, LoadedDeadlineMs));
+        QVERIFY(QTest::qWaitForWindowActive(&form, Deadline));
         // Tab order from the first control: Ready, the mode list, "COC or Land Use?", and so on.
         form.findChild<QWidget*>(u"Command1"_s)->setFocus();
         Key(Qt::Key_Space); // Ready: the screening runs inside this key press, and ends on Combo1
@@ -153,7 +153,7 @@ void KeyboardRunTest::expect(const QString& title, std::function<void()> keys) {
                 u"expected \"%1\", came \"%2\""_s.arg(title, window->windowTitle()));
         keys();
         // A mnemonic key clicks its button with a short animation.
-        (void)QTest::qWaitFor([window] { return !window->isVisible(); }, LoadedDeadlineMs);
+        (void)QTest::qWaitFor([window] { return !window->isVisible(); }, Deadline);
     });
 }
 

@@ -19,86 +19,81 @@ class QtPromptsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // A fresh driver for each test, whose boxes must all have been answered as expected.
+    void init() { driver_ = std::make_unique<ModalDriver>(); }
+    void cleanup() {
+        QVERIFY2(driver_->failures().isEmpty(), qPrintable(driver_->failures().join(u'\n')));
+    }
+
     void realQuestionBox() {
-        QWidget owner;
-        QtPrompts prompts(&owner);
-        ModalDriver driver;
         for (const QMessageBox::StandardButton answer : {QMessageBox::Yes, QMessageBox::No}) {
-            driver.then([&driver, answer](QWidget* window) {
+            driver_->then([this, answer](QWidget* window) {
                 auto* box = qobject_cast<QMessageBox*>(window);
                 if (box == nullptr)
-                    return driver.fail(u"not a message box"_s);
+                    return driver_->fail(u"not a message box"_s);
                 if (box->windowTitle() != Info || box->text() != u"Is it so?"_s ||
                     box->icon() != QMessageBox::NoIcon ||
                     box->standardButtons() != (QMessageBox::Yes | QMessageBox::No))
-                    driver.fail(u"wrong question box"_s);
+                    driver_->fail(u"wrong question box"_s);
                 box->button(answer)->click();
             });
         }
-        QCOMPARE(prompts.askYesNo(Info, u"Is it so?"_s), true);
-        QCOMPARE(prompts.askYesNo(Info, u"Is it so?"_s), false);
+        QCOMPARE(prompts_.askYesNo(Info, u"Is it so?"_s), true);
+        QCOMPARE(prompts_.askYesNo(Info, u"Is it so?"_s), false);
         // Answered by the keyboard: the mnemonic letters, and Escape counts as No.
         const std::pair<int, bool> keys[] = {
             {Qt::Key_Y, true}, {Qt::Key_N, false}, {Qt::Key_Escape, false}, {Qt::Key_Return, true}};
         for (const auto& [key, expected] : keys) {
-            driver.then([key](QWidget* window) {
+            driver_->then([key](QWidget* window) {
                 QTest::keyClick(window, Qt::Key(key));
                 // A mnemonic key clicks its button with a short animation.
-                (void)QTest::qWaitFor([window] { return !window->isVisible(); }, LoadedDeadlineMs);
+                (void)QTest::qWaitFor([window] { return !window->isVisible(); }, Deadline);
             });
-            QCOMPARE(prompts.askYesNo(Info, u"Q"_s), expected);
+            QCOMPARE(prompts_.askYesNo(Info, u"Q"_s), expected);
         }
-        QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
     }
 
     void realMessageBox() {
-        QWidget owner;
-        QtPrompts prompts(&owner);
-        ModalDriver driver;
-        driver.then([&driver](QWidget* window) {
+        driver_->then([this](QWidget* window) {
             auto* box = qobject_cast<QMessageBox*>(window);
             if (box == nullptr)
-                return driver.fail(u"not a message box"_s);
+                return driver_->fail(u"not a message box"_s);
             if (box->windowTitle() != NoActionTitle || box->text() != NoActionText ||
                 box->icon() != QMessageBox::NoIcon || box->standardButtons() != QMessageBox::Ok)
-                driver.fail(u"wrong message box"_s);
+                driver_->fail(u"wrong message box"_s);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        prompts.showMessage(NoActionTitle, NoActionText);
-        QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
+        prompts_.showMessage(NoActionTitle, NoActionText);
     }
 
     void realInputBox() {
-        QWidget owner;
-        QtPrompts prompts(&owner);
-        ModalDriver driver;
-        driver.then([&driver](QWidget* window) {
+        driver_->then([this](QWidget* window) {
             auto* box = qobject_cast<QInputDialog*>(window);
             if (box == nullptr)
-                return driver.fail(u"not an input box"_s);
+                return driver_->fail(u"not an input box"_s);
             if (box->windowTitle() != TonnageTitle || box->labelText() != u"Enter the tonnage"_s ||
                 !box->textValue().isEmpty())
-                driver.fail(u"wrong input box"_s);
+                driver_->fail(u"wrong input box"_s);
             QLineEdit* field = box->findChild<QLineEdit*>();
             QTest::keyClicks(field, u"12 t"_s);
             QTest::keyClick(field, Qt::Key_Return);
         });
-        QCOMPARE(prompts.askText(TonnageTitle, u"Enter the tonnage"_s),
+        QCOMPARE(prompts_.askText(TonnageTitle, u"Enter the tonnage"_s),
                  std::optional<QString>(u"12 t"_s));
-        QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
     }
 
     void realInputBoxCancelled() {
-        QWidget owner;
-        QtPrompts prompts(&owner);
-        ModalDriver driver;
-        driver.then([](QWidget* window) {
+        driver_->then([](QWidget* window) {
             QTest::keyClicks(window->findChild<QLineEdit*>(), u"5"_s);
             QTest::keyClick(window, Qt::Key_Escape);
         });
-        QCOMPARE(prompts.askText(u"T"_s, u"P"_s), std::nullopt);
-        QVERIFY2(driver.failures().isEmpty(), qPrintable(driver.failures().join(u'\n')));
+        QCOMPARE(prompts_.askText(u"T"_s, u"P"_s), std::nullopt);
     }
+
+private:
+    QWidget owner_;
+    QtPrompts prompts_{&owner_};
+    std::unique_ptr<ModalDriver> driver_;
 };
 
 TERRAVIA_TEST_MAIN(QtPromptsTest)

@@ -7,7 +7,7 @@
 
 // Every wait allows for a busy machine (a parallel build, an emulator): a condition that holds
 // ends the wait as soon as it does, and the deadline is only for one that never comes.
-inline constexpr int LoadedDeadlineMs = 120000;
+inline constexpr int Deadline = 120000; // milliseconds
 
 // A test's main: the offscreen platform unless another is asked for, and no native
 // dialogs, so that every box is a real Qt widget that the test can reach.

@@ -20,8 +20,9 @@ import sys
 FLOORS = {"core": 0, "targets": 1, "biological": 1, "output": 1, "ranking": 2, "controls": 3,
           "screening": 4, "app": 5}
 # What a stage's test may include beside its floors: the scripted prompts, stretches of a run
-# and the texts the tests expect.
-CORE_SUPPORT = ("support/ScriptedPrompts.h", "support/Runs.h", "support/Texts.h")
+# the texts the tests expect and the data columns.
+CORE_SUPPORT = ("support/ScriptedPrompts.h", "support/Runs.h", "support/Texts.h",
+                "support/Columns.h")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"(([a-z]+)/[^"]+)"', re.MULTILINE)
 
 

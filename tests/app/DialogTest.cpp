@@ -5,6 +5,7 @@
 #include "app/QtPrompts.h"
 #include "app/Readings.h"
 #include "app/Volumes.h"
+#include "support/Columns.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
 #include "support/Texts.h"
@@ -245,9 +246,7 @@ private Q_SLOTS:
     }
 
     void okBuildsThePath_data() {
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("path");
+        Columns<QString, QString, QString>({"start", "name", "path"});
         const QString below = QDir::toNativeSeparators(dir_.path()) + QDir::separator();
         QTest::newRow("below the root") << dir_.path() << u"report"_s << below + u"report"_s;
         QTest::newRow("empty name") << dir_.path() << QString() << below;
@@ -270,8 +269,7 @@ private Q_SLOTS:
     }
 
     void choosableVolumes_data() {
-        QTest::addColumn<Volumes>("mounted");
-        QTest::addColumn<QStringList>("roots");
+        Columns<Volumes, QStringList>({"mounted", "roots"});
         const Volume disk = Made("/", "ext4");
         QTest::newRow("disks kept in order")
             << Volumes{disk, Made("/home/", "xfs"), Made("/media/usb", "vfat")}

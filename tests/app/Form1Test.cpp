@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/Form1.h"
+#include "support/Columns.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"
@@ -27,9 +28,7 @@ class Form1Test : public QObject {
 
 private Q_SLOTS:
     void controlsHaveTheirPlaces_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QString>("caption");
+        Columns<QString, QRect, QString>({"name", "geometry", "caption"});
         const auto row = [](const char* name, QRect geometry, const char* caption) {
             QTest::newRow(name) << QString::fromLatin1(name) << geometry
                                 << QString::fromLatin1(caption);

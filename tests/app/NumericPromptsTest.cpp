@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/Form1.h"
+#include "support/Columns.h"
 #include "support/Runs.h"
 #include "support/TestForm.h"
 #include "support/TestMain.h"
@@ -53,8 +54,7 @@ class NumericPromptsTest : public QObject {
 
 private Q_SLOTS:
     void badRepliesAreAskedAgain_data() {
-        QTest::addColumn<QString>("prompt");
-        QTest::addColumn<std::optional<QString>>("reply");
+        Columns<QString, std::optional<QString>>({"prompt", "reply"});
         const std::pair<const char*, std::optional<QString>> replies[] = {
             {"empty", QString()},       {"cancel", std::nullopt},
             {"zero", u"0"_s},           {"negative", u"-3"_s},
@@ -86,8 +86,7 @@ private Q_SLOTS:
 
     void repliesReadByTheDecidedRules_data() {
         // Read at the carbon prompt, whose value shows in the nitrogen line (C x 0.06).
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<QString>("nitrogen");
+        Columns<QString, QString>({"reply", "nitrogen"});
         QTest::newRow("comma stops the number") << u"1,5"_s << u" 0.06"_s;
         QTest::newRow("blanks inside") << u"1 0\t0\n0"_s << u" 60"_s;
         QTest::newRow("trailing unit") << u"1000 mg/kg"_s << u" 60"_s;

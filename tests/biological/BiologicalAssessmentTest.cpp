@@ -4,6 +4,7 @@
 
 #include "core/Conclusions.h"
 
+#include "support/Columns.h"
 #include "support/Runs.h"
 #include "support/Texts.h"
 
@@ -102,11 +103,8 @@ class BiologicalAssessmentTest : public QObject {
 private Q_SLOTS:
     void findings_data() {
         // A standard pass in which the part `stage` is asked and answered as given.
-        QTest::addColumn<int>("stage");
-        QTest::addColumn<Steps>("steps");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<double>("soilPh");
-        QTest::addColumn<double>("bulkDensity");
+        Columns<int, Steps, QStringList, double, double>(
+            {"stage", "steps", "lines", "soilPh", "bulkDensity"});
         const auto row = [](const char* name, int stage, const Steps& steps,
                             const QStringList& lines, double ph = 7, double bulk = 1.2) {
             QTest::newRow(name) << stage << steps << lines << ph << bulk;

@@ -2,6 +2,7 @@
 
 #include "biological/ExSitu.h"
 
+#include "support/Columns.h"
 #include "support/Runs.h"
 #include "support/Texts.h"
 
@@ -100,13 +101,8 @@ private Q_SLOTS:
     void boundaries_data() {
         // The run answers the standard green example, except `reply` at `stage`, which is followed
         // by the prompts `then`.
-        QTest::addColumn<int>("stage");
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<Steps>("then");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<double>("soilPh");
-        QTest::addColumn<double>("bulkDensity");
+        Columns<int, QString, Steps, QStringList, bool, double, double>(
+            {"stage", "reply", "then", "lines", "valid", "soilPh", "bulkDensity"});
         const auto row = [](const char* name, int stage, const char* reply, const Steps& then,
                             const QStringList& lines, bool valid, double ph, double bulk) {
             QTest::newRow(name) << stage << QString::fromLatin1(reply) << then << lines << valid
@@ -172,9 +168,7 @@ private Q_SLOTS:
     }
 
     void hydrocarbonSeries_data() {
-        QTest::addColumn<int>("chosen");
-        QTest::addColumn<int>("rounds");
-        QTest::addColumn<QString>("line");
+        Columns<int, int, QString>({"chosen", "rounds", "line"});
         QTest::newRow("a: volatile, amber") << 0 << 0 << AmberLine;
         QTest::newRow("b: gasoline range, green") << 1 << 0 << GreenLine;
         QTest::newRow("c: gas plant residue, amber") << 2 << 0 << AmberLine;
@@ -198,8 +192,7 @@ private Q_SLOTS:
     }
 
     void rejectedReplies_data() {
-        QTest::addColumn<int>("stage");
-        QTest::addColumn<std::optional<QString>>("reply");
+        Columns<int, std::optional<QString>>({"stage", "reply"});
         const std::pair<const char*, std::optional<QString>> replies[] = {
             {"0", u"0"_s},        {"-3", u"-3"_s},          {"abc", u"abc"_s},
             {"empty", QString()}, {"cancel", std::nullopt},
@@ -228,8 +221,7 @@ private Q_SLOTS:
     }
 
     void eachRunFollowsItsOwnVerdict_data() {
-        QTest::addColumn<Steps>("second");
-        QTest::addColumn<QStringList>("secondLines");
+        Columns<Steps, QStringList>({"second", "secondLines"});
         QTest::newRow("red stop") << Steps{Reply(Concentration, u"99.9"_s), Yes(Recalcitrant),
                                            Red()}
                                   << QStringList{};
@@ -259,8 +251,7 @@ private Q_SLOTS:
     }
 
     void windowShowsVerdictColour_data() {
-        QTest::addColumn<Steps>("steps");
-        QTest::addColumn<Rgb>("colour");
+        Columns<Steps, Rgb>({"steps", "colour"});
         QTest::newRow("green") << Before(StageCount) + Steps{Green()} << Rgb{0, 192, 0};
         QTest::newRow("amber") << Before(Hydrocarbon) + HydrocarbonSeries(3) + After(Hydrocarbon) +
                                       Steps{Amber()}

@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/ReadNumber.h"
+#include "support/Columns.h"
 
 #include <QTest>
 
@@ -11,6 +12,7 @@
 #include <limits>
 
 using namespace terravia;
+using namespace terravia::test;
 using namespace Qt::Literals::StringLiterals;
 
 class NumbersTest : public QObject {
@@ -18,8 +20,7 @@ class NumbersTest : public QObject {
 
 private Q_SLOTS:
     void readNumber_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("expected");
+        Columns<QString, double>({"text", "expected"});
         const auto row = [](const char* text, double expected) {
             QTest::newRow(text) << QString::fromLatin1(text) << expected;
         };
@@ -79,8 +80,7 @@ private Q_SLOTS:
     }
 
     void integerText_data() {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("expected");
+        Columns<int, QString>({"value", "expected"});
         QTest::newRow("one") << 1 << u" 1"_s;
         QTest::newRow("two digits") << 12 << u" 12"_s;
         QTest::newRow("zero") << 0 << u" 0"_s;
@@ -95,8 +95,7 @@ private Q_SLOTS:
     }
 
     void doubleText_data() {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("expected");
+        Columns<double, QString>({"value", "expected"});
         const auto row = [](const char* name, double value, const char* expected) {
             QTest::newRow(name) << value << QString::fromLatin1(expected);
         };

@@ -4,6 +4,7 @@
 #include "output/ReplaceFile.h"
 
 #include "core/Conclusions.h"
+#include "support/Columns.h"
 #include "support/Runs.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Texts.h"
@@ -84,8 +85,7 @@ class ConclusionsFileTest : public QObject {
 
 private Q_SLOTS:
     void fileName_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("file");
+        Columns<QString, QString>({"name", "file"});
         const auto row = [](const char* tag, const char* name, const char* file) {
             QTest::newRow(tag) << QString::fromLatin1(name) << QString::fromLatin1(file);
         };
@@ -201,10 +201,7 @@ private Q_SLOTS:
     void failedWrite_data() {
         // Each row names a place that cannot take the file; `kept` is a file there that must
         // come through untouched; `retry` answers the offer of another location.
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<bool>("retry");
-        QTest::addColumn<int>("error");
+        Columns<QString, QString, bool, int>({"name", "kept", "retry", "error"});
         // Windows does not enforce a read-only folder: there the file in it is read-only.
         QTest::newRow("missing directory") << u"missing/report"_s << QString() << true
                                            << SYSTEM_ERROR(ENOENT, ERROR_PATH_NOT_FOUND);

@@ -5,6 +5,7 @@
 #include "ranking/CocGroups.h"
 #include "ranking/Ranking.h"
 #include "ranking/ScreeningMatrix.h"
+#include "support/Columns.h"
 #include "support/Runs.h"
 
 #include <QTest>
@@ -110,9 +111,7 @@ private Q_SLOTS:
     }
 
     void ratingClasses_data() {
-        QTest::addColumn<int>("technology");
-        QTest::addColumn<int>("group");
-        QTest::addColumn<int>("rating");
+        Columns<int, int, int>({"technology", "group", "rating"});
         for (int group = 1; group <= 12; ++group) {
             const bool rated = group == 5 || group == 7 || group == 10 || group == 11;
             QTest::addRow("20 group %d", group) << 20 << group << (rated ? 1 : 0);
@@ -171,9 +170,7 @@ private Q_SLOTS:
     }
 
     void namedLists_data() {
-        QTest::addColumn<int>("group");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Technologies>("listed");
+        Columns<int, int, Technologies>({"group", "key", "listed"});
         QTest::newRow("12 key 1") << 12 << 1 << Technologies{4, 6, 9, 10, 11, 23, 28, 42};
         QTest::newRow("12 key 2") << 12 << 2 << Technologies{5, 6, 10, 11, 23, 28, 29, 30, 31};
         QTest::newRow("12 key 3") << 12 << 3 << Technologies{4, 5, 6, 9, 10, 29, 30};
@@ -196,10 +193,7 @@ private Q_SLOTS:
     }
 
     void blocks_data() {
-        QTest::addColumn<int>("group");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<QStringList>("block");
+        Columns<int, int, int, QStringList>({"group", "lines", "first", "block"});
         const auto row = [](const char* name, int group, int lines, int first, const char* ranked,
                             const char* technology, std::array<int, 10> criteria) {
             QTest::newRow(name) << group << lines << first << Block(ranked, technology, criteria);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "support/Columns.h"
 #include "support/Runs.h"
 #include "support/TestForm.h"
 #include "support/TestMain.h"
@@ -47,8 +48,7 @@ class RiskScreeningTest : public QObject {
 private Q_SLOTS:
     void everyPath_data() {
         // The answers to the questions in order; the screening must ask exactly these.
-        QTest::addColumn<QString>("answers");
-        QTest::addColumn<bool>("callsForAction");
+        Columns<QString, bool>({"answers", "callsForAction"});
         QTest::newRow("site history") << "Y" << true;
         QTest::newRow("no potential risk") << "NN" << false;
         QTest::newRow("no generic exposure") << "NYN" << false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "screening/TonnageMedium.h"
+#include "support/Columns.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"
 #include "support/Texts.h"
@@ -51,8 +52,7 @@ private Q_SLOTS:
     }
 
     void tonnageAccepted_data() {
-        QTest::addColumn<QString>("reply");
-        QTest::addColumn<double>("tonnage");
+        Columns<QString, double>({"reply", "tonnage"});
         QTest::newRow("half") << u"0.5"_s << 0.5;
         QTest::newRow("thousands") << u"2500"_s << 2500.0;
         QTest::newRow("comma") << u"1,5"_s << 1.0;
@@ -68,8 +68,7 @@ private Q_SLOTS:
     }
 
     void medium_data() {
-        QTest::addColumn<QString>("answers");
-        QTest::addColumn<QString>("medium");
+        Columns<QString, QString>({"answers", "medium"});
         QTest::newRow("solid") << "S"
                                << "solid";
         QTest::newRow("liquid") << "sL"

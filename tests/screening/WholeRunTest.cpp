@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "support/Columns.h"
 #include "support/Runs.h"
 #include "support/TestForm.h"
 #include "support/TestMain.h"
@@ -137,9 +138,7 @@ private Q_SLOTS:
 
     void cleanUpTargetPaths_data() {
         // Answers to the clean-up questions (Y / N in order) and the lines they add.
-        QTest::addColumn<QStringList>("questions");
-        QTest::addColumn<QString>("answers");
-        QTest::addColumn<QStringList>("lines");
+        Columns<QStringList, QString, QStringList>({"questions", "answers", "lines"});
         QTest::newRow("no analysis")
             << QStringList{Analysis} << "N" << QStringList{AnalysisRequiredLine};
         QTest::newRow("off-site") << QStringList{Analysis, OnSite} << "YN"

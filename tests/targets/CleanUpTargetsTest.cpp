@@ -3,6 +3,7 @@
 #include "targets/CleanUpTargets.h"
 
 #include "core/Conclusions.h"
+#include "support/Columns.h"
 #include "support/ScriptedPrompts.h"
 #include "support/Texts.h"
 
@@ -26,8 +27,7 @@ class CleanUpTargetsTest : public QObject {
 
 private Q_SLOTS:
     void everyPath_data() {
-        QTest::addColumn<Steps>("steps");
-        QTest::addColumn<QStringList>("lines");
+        Columns<Steps, QStringList>({"steps", "lines"});
         const auto onSite = [](const char* name, Steps questions, bool zone, QStringList lines) {
             Steps steps = OnSiteStart();
             steps.insert(steps.end(), questions.begin(), questions.end());

@@ -129,7 +129,7 @@ private Q_SLOTS:
         Key(Qt::Key_Space); // the whole run happens inside this key press
 
         QVERIFY2(driver_.failures().isEmpty(), qPrintable(driver_.failures().join(u'\n')));
-        QCOMPARE(form.session().LandUseName, u"Dry cleaners"_s);
+        QCOMPARE(form.session().LandUseName, DryCleaners);
         QFile written(QDir(reports).filePath(u"keyboard-run.txt"_s));
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = written.readAll().split('\n');

@@ -42,7 +42,7 @@ std::size_t StepOf(const std::vector<Step>& steps, const QString& title) {
 // Group 12, the shortest reports.
 void RunFromSelectCoc(Form1& form, ScriptedPrompts& script, const std::vector<Step>& run) {
     ChooseMode(form, script, CocMode);
-    Pick(form, "Combo3", u"Others e.g. Asbestos"_s);
+    Pick(form, "Combo3", Others);
     script.add(run);
     Click(form, "Command4");
 }

@@ -6,6 +6,7 @@ are read from the accessibility bus and driven with keys, as a keyboard user dri
 """
 
 import os
+import pathlib
 import shutil
 import signal
 import subprocess
@@ -331,10 +332,8 @@ def green_coc_run(desktop):
 
 
 def read(path):
-    with open(path, "rb") as file:
-        return file.read()
+    return pathlib.Path(path).read_bytes()
 
 
 def write(path, data):
-    with open(path, "wb") as file:
-        file.write(data)
+    pathlib.Path(path).write_bytes(data)

@@ -14,8 +14,6 @@ using namespace terravia::test;
 
 namespace {
 
-const QString Airports = u"Airports"_s;
-
 Step SelectionRequired() {
     return Message(Info, u"A selection is required"_s);
 }
@@ -80,7 +78,7 @@ private Q_SLOTS:
         QCOMPARE(combo3->currentText(), QString());
         QCOMPARE(combo3->itemText(0), u"Metals e.g. Zinc, Copper & Semi Metals/Non metals e.g."_s);
         QCOMPARE(combo3->itemText(8), u"PAH"_s);
-        QCOMPARE(combo3->itemText(11), u"Others e.g. Asbestos"_s);
+        QCOMPARE(combo3->itemText(11), Others);
         QVERIFY(Button(form, "Command4")->isVisible() && Button(form, "Command4")->isEnabled());
         QVERIFY(!List(form, "Combo2")->isVisible());
         VERIFY_SCRIPT(script);
@@ -180,7 +178,7 @@ private Q_SLOTS:
     void landUseTwiceInARow() {
         ShownForm shown(LandUseMode);
         auto& [script, form] = shown;
-        Pick(form, "Combo2", u"Dry cleaners"_s);
+        Pick(form, "Combo2", DryCleaners);
         script.add(Run());
         Click(form, "Command3");
         const int firstRunLines = form.session().ConclusionCount;
@@ -189,9 +187,9 @@ private Q_SLOTS:
         Click(form, "Command3");
         QCOMPARE(form.session().ConclusionCount, 2 * firstRunLines);
         QCOMPARE(form.session().Conclusions[std::size_t(firstRunLines)], lastOfFirstRun);
-        QCOMPARE(form.session().LandUseName, u"Dry cleaners"_s);
+        QCOMPARE(form.session().LandUseName, DryCleaners);
         QVERIFY(List(form, "Combo2")->isVisible());
-        QCOMPARE(List(form, "Combo2")->currentText(), u"Dry cleaners"_s);
+        QCOMPARE(List(form, "Combo2")->currentText(), DryCleaners);
         VERIFY_SCRIPT(script);
     }
 

@@ -19,9 +19,6 @@ using namespace terravia::test;
 
 namespace {
 
-const QString Others = u"Others e.g. Asbestos"_s;
-const QString Airports = u"Airports"_s;
-
 // The lines that PlainBiological and OffSiteTargets add after a green verdict.
 const char* const PlainBiologicalLines[] = {
     "CFU degraders - suitable for bioremediation",
@@ -192,34 +189,21 @@ private Q_SLOTS:
 
     void twoRunsWithoutClearAll() {
         ShownForm shown;
-        auto& [script, form] = shown;
-        ReachStage(form, script, true, Others);
-        const QString first = dir_.filePath(u"first.txt"_s);
-        const QString second = dir_.filePath(u"second.txt"_s);
-        script.add(GreenRun(first));
-        Click(form, "Command4");
-        script.add(GreenRun(second));
-        Click(form, "Command4");
-        VERIFY_SCRIPT(script);
-        const QByteArray once = ReadAll(first);
-        QCOMPARE(ReadAll(second), once + once);
-        QCOMPARE(form.session().ConclusionCount, 652);
+        const auto [once, twice] = TwoGreenRuns(shown, u"first.txt"_s, u"second.txt"_s, [] {});
+        VERIFY_SCRIPT(shown.script);
+        QCOMPARE(twice, once + once);
+        QCOMPARE(shown.form.session().ConclusionCount, 652);
     }
 
     void clearAllBetweenRuns() {
         ShownForm shown;
-        auto& [script, form] = shown;
-        ReachStage(form, script, true, Others);
-        const QString first = dir_.filePath(u"before-clear.txt"_s);
-        const QString second = dir_.filePath(u"after-clear.txt"_s);
-        script.add(GreenRun(first));
-        Click(form, "Command4");
-        Click(form, "Command5");
-        ReachStage(form, script, true, Others);
-        script.add(GreenRun(second));
-        Click(form, "Command4");
-        VERIFY_SCRIPT(script);
-        QCOMPARE(ReadAll(second), ReadAll(first));
+        const auto [before, after] =
+            TwoGreenRuns(shown, u"before-clear.txt"_s, u"after-clear.txt"_s, [&shown] {
+                Click(shown.form, "Command5");
+                ReachStage(shown.form, shown.script, true, Others);
+            });
+        VERIFY_SCRIPT(shown.script);
+        QCOMPARE(after, before);
     }
 
     void redRunAfterAValidOneWritesNoFile() {
@@ -279,6 +263,21 @@ private Q_SLOTS:
     }
 
 private:
+    // Two green runs for "Others e.g. Asbestos" into the two files, with `between` done after
+    // the first; the bytes of each file.
+    std::pair<QByteArray, QByteArray> TwoGreenRuns(ShownForm& shown, const QString& first,
+                                                   const QString& second,
+                                                   const std::function<void()>& between) {
+        auto& [script, form] = shown;
+        ReachStage(form, script, true, Others);
+        script.add(GreenRun(dir_.filePath(first)));
+        Click(form, "Command4");
+        between();
+        script.add(GreenRun(dir_.filePath(second)));
+        Click(form, "Command4");
+        return {ReadAll(dir_.filePath(first)), ReadAll(dir_.filePath(second))};
+    }
+
     QTemporaryDir dir_;
 };
 

@@ -27,8 +27,7 @@ private:
     Wizard wizard_;
 };
 
-// A shown form with the script it asks through, brought to the stage of the mode where one
-// is given; tests name the two with `auto& [script, form] = shown;`.
+// A shown form and the script it asks through, at the mode's stage where a mode is given.
 struct ShownForm {
     explicit ShownForm(const QString& mode = {});
     ScriptedPrompts script;

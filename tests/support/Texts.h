@@ -99,4 +99,7 @@ inline const auto WaterHoldingTitle = u"Water holding capacity"_s;
 inline const auto Zone =
     u"Is there a zone for attenuation and dilution of source materials at the site?"_s;
 
+inline const auto Airports = u"Airports"_s;
+inline const auto DryCleaners = u"Dry cleaners"_s;
+inline const auto Others = u"Others e.g. Asbestos"_s;
 } // namespace terravia::test

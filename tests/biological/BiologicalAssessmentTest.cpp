@@ -17,26 +17,6 @@ namespace {
 
 using Steps = std::vector<Step>;
 
-const QString AssayNeeded = u"A bioavailability assay needs to be carried out"_s;
-const QString Chemical = u"Has a chemical bioavailability assay been carried out?"_s;
-const QString Alcohol = u"Did the chemical bioavailability assay use alcohol?"_s;
-const QString Cyclodextrin =
-    u"Did the chemical bioavailability assay use cyclodextrin, TENAX or XAD?"_s;
-const QString WideRange = u"Was the residue a wide range of TPH?"_s;
-const QString Competing = u"Were there other forms of carbon competing?"_s;
-const QString Pahs = u"Was the residue mainly recaltricent PAHs?"_s;
-const QString Enhanced = u"Would enhanced bioavailability enable SGV to be met?"_s;
-const QString NoExceedence =
-    u"Residual soil after extraction - no exceedence, continue with the process"_s;
-const QString AddSolvent =
-    u"Residual soil after extraction - add solvent or surfactant to enable SGV to be met"_s;
-const QString Steam =
-    u"Residual soil after extraction - enhanced biotreatment such as steam may be needed"_s;
-const QString Reconsider =
-    u"Residual soil after extraction - may need to reconsider future use of the site"_s;
-const QString SelectionMade = u"A selection must be made"_s;
-const QString OneOfTwo = u"One of these two assays must have been carried out"_s;
-
 // The parts of one pass, in the order they are asked. pH treatment and bulk density ask
 // nothing; their lines come from the session.
 enum Stage {

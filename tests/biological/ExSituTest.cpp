@@ -15,8 +15,6 @@ namespace {
 
 using Steps = std::vector<Step>;
 
-const QString PreTreatment = u"Can pre-treatment reduce the concentration?"_s;
-
 const QString Hydrocarbons[] = {
     LightAliphatic,
     GasolineRange,

@@ -9,11 +9,7 @@
 using namespace terravia;
 using namespace terravia::test;
 
-namespace {
-
-const QString Liquid = u"Ground Water, Surface Water, and Leachate Treatment Technologies?"_s;
-
-} // namespace
+namespace {} // namespace
 
 namespace {
 

@@ -5,6 +5,14 @@
 #include "output/ReplaceFileSteps.h"
 
 namespace terravia {
+namespace {
+
+// The failure's words for the user: the program's sentence, or the system's own words.
+QString Reason(const replace::Failure& failure) {
+    return failure.sentence.isEmpty() ? replace::SystemWords(failure.code) : failure.sentence;
+}
+
+} // namespace
 
 // The order of a save, the same on every system. It relies on each step leaving nothing
 // behind when it fails, on MoveInto putting the earlier file back when the name cannot reach

@@ -87,10 +87,8 @@ std::unique_ptr<Save, SaveEnd> NewSave() {
     return std::unique_ptr<Save, SaveEnd>(new Save);
 }
 
-QString Reason(const Failure& failure) {
-    if (!failure.sentence.isEmpty())
-        return failure.sentence;
-    return QString::fromLocal8Bit(std::strerror(static_cast<int>(failure.code)));
+QString SystemWords(unsigned long code) {
+    return QString::fromLocal8Bit(std::strerror(static_cast<int>(code)));
 }
 
 // The file the name points to, found as the kernel finds it: the directory with every link

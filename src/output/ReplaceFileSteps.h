@@ -26,8 +26,8 @@ inline Failure NotAnOrdinaryFile() {
     return {0, QStringLiteral("The name is not that of an ordinary file.")};
 }
 
-// The failure's words for the user: the sentence, or the system's own words for the code.
-QString Reason(const Failure& failure);
+// The system's own words for its error code, as it gives them to every program.
+QString SystemWords(unsigned long code);
 
 // One save's state: the file the path stands for, the new file beside it and the earlier
 // file's second name. A system keeps what its calls need.

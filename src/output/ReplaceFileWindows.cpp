@@ -99,16 +99,13 @@ std::unique_ptr<Save, SaveEnd> NewSave() {
     return std::unique_ptr<Save, SaveEnd>(new Save);
 }
 
-// The system's own words, as Windows gives them to every program.
-QString Reason(const Failure& failure) {
-    if (!failure.sentence.isEmpty())
-        return failure.sentence;
+QString SystemWords(unsigned long code) {
     wchar_t* text = nullptr;
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, DWORD(failure.code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    QString reason = length > 0 ? QString::fromWCharArray(text, length).trimmed()
-                                : u"Error %1"_s.arg(failure.code);
+        nullptr, DWORD(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString reason =
+        length > 0 ? QString::fromWCharArray(text, length).trimmed() : u"Error %1"_s.arg(code);
     LocalFree(text);
     return reason;
 }

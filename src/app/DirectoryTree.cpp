@@ -243,44 +243,39 @@ void DirectoryTree::RemoveGone(Node* node, const std::vector<DirectoryEntry>& en
     }
 }
 
-// The entries come sorted, and the rows that stay are in the same order: each run of new
-// names goes in before the next row that stays, in one insertion.
+// The entries come sorted, and the rows that stay are in the same order: the new names met
+// before each row that stays go in before it, in one insertion. A hidden name goes in only as
+// the row that is already there.
 void DirectoryTree::InsertNew(Node* node, const std::vector<DirectoryEntry>& entries) {
     auto& rows = node->children;
     QSet<QString> there;
     for (const auto& child : rows)
         there.insert(NameKey(child->name));
-    std::vector<QString> names;
-    for (const DirectoryEntry& entry : entries)
-        if (!entry.hidden || there.contains(NameKey(entry.name)))
-            names.push_back(entry.name);
     std::size_t row = 0;
-    for (std::size_t next = 0; next < names.size();) {
-        if (there.contains(NameKey(names[next]))) {
-            while (row < rows.size() && NameKey(rows[row]->name) != NameKey(names[next]))
-                ++row;
-            row = std::min(row + 1, rows.size());
-            ++next;
-            continue;
-        }
-        std::size_t last = next;
-        while (last < names.size() && !there.contains(NameKey(names[last])))
-            ++last;
+    std::vector<std::unique_ptr<Node>> run;
+    const auto insertRun = [&] {
+        if (run.empty())
+            return;
         beginInsertRows(IndexOf(node), static_cast<int>(row),
-                        static_cast<int>(row + (last - next) - 1));
-        std::vector<std::unique_ptr<Node>> run;
-        for (std::size_t added = next; added < last; ++added) {
-            run.push_back(std::make_unique<Node>());
-            run.back()->name = names[added];
-            run.back()->parent = node;
-        }
+                        static_cast<int>(row + run.size() - 1));
         rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(row),
                     std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
         Renumber(node, row);
         row += run.size();
+        run.clear();
         endInsertRows();
-        next = last;
+    };
+    for (const DirectoryEntry& entry : entries) {
+        if (row < rows.size() && NameKey(rows[row]->name) == NameKey(entry.name)) {
+            insertRun();
+            ++row;
+        } else if (!entry.hidden && !there.contains(NameKey(entry.name))) {
+            run.push_back(std::make_unique<Node>());
+            run.back()->name = entry.name;
+            run.back()->parent = node;
+        }
     }
+    insertRun();
 }
 
 } // namespace terravia

@@ -259,7 +259,7 @@ Step MoveInto(Save& save) {
     if (::fsync(save.directoryFd.get()) == 0 || errno == EINVAL)
         return std::nullopt;
     const Step failed = Failed();
-    if (save.exists && !save.backup.isEmpty())
+    if (!save.backup.isEmpty())
         ::rename(save.backup.constData(), save.path.constData());
     else if (!save.exists)
         ::unlink(save.path.constData());

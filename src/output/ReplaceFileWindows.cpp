@@ -34,11 +34,9 @@ std::wstring Native(const QString& path) {
 
 // The names Windows keeps for devices, whatever follows them: "CON", "con.txt", "CON .txt".
 bool IsDeviceName(const QString& name) {
-    const QString stem = name.section(u'.', 0, 0);
-    qsizetype end = stem.size();
-    while (end > 0 && stem.at(end - 1) == u' ')
-        --end;
-    const QString device = stem.left(end).toUpper();
+    QString device = name.section(u'.', 0, 0).toUpper();
+    while (device.endsWith(u' '))
+        device.chop(1);
     for (const char* reserved : {"CON", "PRN", "AUX", "NUL"})
         if (device == QLatin1StringView(reserved))
             return true;

@@ -189,10 +189,11 @@ void Dialog::Dir1Change(const QModelIndex& current) {
         return;
     chosenDirectory_ = directoryTree_->pathOf(current);
     fileNames_->setStringList({});
-    fileReading_.request(chosenDirectory_);
+    // Watched before it is read, so that no file made while it is read goes unseen.
     if (!chosenDirectoryWatcher_->directories().isEmpty())
         chosenDirectoryWatcher_->removePaths(chosenDirectoryWatcher_->directories());
     chosenDirectoryWatcher_->addPath(chosenDirectory_);
+    fileReading_.request(chosenDirectory_);
     ShowVolumeOf(chosenDirectory_);
     AnnounceDestination();
 }

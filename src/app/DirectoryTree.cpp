@@ -192,7 +192,11 @@ Node* DirectoryTree::Child(Node* parent, const QString& name, bool make) {
 }
 
 // One reading of a directory at a time; a change told while it runs reads it again after.
+// The directory is watched before it is first read, so that no change made while it is read
+// goes unseen.
 void DirectoryTree::Read(const QString& path) {
+    if (!watcher_->directories().contains(path))
+        watcher_->addPath(path);
     if (reading_.contains(path)) {
         readAgain_.insert(path);
         return;
@@ -205,8 +209,6 @@ void DirectoryTree::Read(const QString& path) {
             // A directory gone since it was asked for keeps its rows until its parent is read
             // again without it. The system drops the watch of a directory removed.
             if (Node* node = Find(path, false); node != nullptr && entries.has_value()) {
-                if (!watcher_->directories().contains(path))
-                    watcher_->addPath(path);
                 RemoveGone(node, *entries);
                 InsertNew(node, *entries);
             }

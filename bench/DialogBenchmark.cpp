@@ -8,7 +8,7 @@
 // The memory the open dialog adds is the program's peak less that of a run on an empty
 // directory (tools/dialog-benchmark.sh).
 
-#include "app/Dialog.h"
+#include "dialog/Dialog.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

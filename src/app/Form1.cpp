@@ -2,7 +2,7 @@
 
 #include "app/Form1.h"
 
-#include "app/Placement.h"
+#include "controls/Placement.h"
 #include "app/QtPrompts.h"
 #include "controls/StartUp.h"
 #include "screening/Buttons.h"

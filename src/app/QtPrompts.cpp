@@ -2,7 +2,7 @@
 
 #include "app/QtPrompts.h"
 
-#include "app/Dialog.h"
+#include "dialog/Dialog.h"
 
 #include <QAbstractButton>
 #include <QInputDialog>

@@ -6,6 +6,7 @@
 #include "support/Texts.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -88,6 +89,41 @@ private Q_SLOTS:
             QTest::keyClick(window, Qt::Key_Escape);
         });
         QCOMPARE(prompts_.askText(u"T"_s, u"P"_s), std::nullopt);
+    }
+
+    void realPromptsShowAFreshDialog() {
+        // An owner elsewhere on the screen must not pull the dialog away from its place.
+        QWidget owner;
+        owner.setGeometry(500, 400, 300, 200);
+        owner.show();
+        QtPrompts prompts(&owner);
+        driver_->then([this](QWidget* window) {
+            if (window->windowTitle() != Caption)
+                driver_->fail(u"caption "_s + window->windowTitle());
+            if (window->geometry() != QRect(184, 250, 354, 488))
+                driver_->fail(u"the dialog was moved"_s);
+            QTest::keyClicks(Control<QLineEdit>(*window, "Text1"), u"report"_s);
+            Control<QPushButton>(*window, "OKButton")->click();
+        });
+        driver_->then([this](QWidget* window) {
+            if (!Control<QLineEdit>(*window, "Text1")->text().isEmpty())
+                driver_->fail(u"the name of the earlier save was kept"_s);
+            window->close();
+        });
+
+        const std::optional<QString> chosen = prompts.askSaveLocation(Caption);
+        const std::optional<QString> closed = prompts.askSaveLocation(Caption);
+
+        QVERIFY(chosen.has_value());
+#if defined(Q_OS_WIN)
+        // A fresh dialog opens on drive c's root, which already ends in a backslash; Windows
+        // paths ignore case.
+        QCOMPARE(chosen->toLower(), u"c:\\\\report"_s);
+#else
+        QVERIFY(chosen->startsWith(QDir::toNativeSeparators(QDir::homePath())));
+        QVERIFY(chosen->endsWith(QDir::separator() + u"report"_s));
+#endif
+        QVERIFY(!closed.has_value());
     }
 
 private:

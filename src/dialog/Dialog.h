@@ -2,7 +2,7 @@
 
 #pragma once
 
-#include "app/Readings.h"
+#include "dialog/Readings.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Readings.h"
+#include "dialog/Readings.h"
 
 #include <QThreadPool>
 

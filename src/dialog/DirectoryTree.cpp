@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/DirectoryTree.h"
+#include "dialog/DirectoryTree.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Volumes.h"
+#include "dialog/Volumes.h"
 
 #include <QDir>
 #include <QStorageInfo>

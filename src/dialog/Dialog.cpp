@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Dialog.h"
+#include "dialog/Dialog.h"
 
-#include "app/DirectoryNames.h"
-#include "app/DirectoryTree.h"
-#include "app/Placement.h"
-#include "app/Volumes.h"
+#include "controls/Placement.h"
 #include "controls/TextField.h"
+#include "dialog/DirectoryNames.h"
+#include "dialog/DirectoryTree.h"
+#include "dialog/Volumes.h"
 #include "output/ConclusionsFile.h"
 
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 #pragma once
 
-#include "app/DirectoryNames.h"
-#include "app/Readings.h"
+#include "dialog/DirectoryNames.h"
+#include "dialog/Readings.h"
 
 #include <QAbstractItemModel>
 #include <QIcon>

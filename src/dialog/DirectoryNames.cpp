@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/DirectoryNames.h"
+#include "dialog/DirectoryNames.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

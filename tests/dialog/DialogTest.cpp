@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Dialog.h"
+#include "dialog/Dialog.h"
 
-#include "app/QtPrompts.h"
-#include "app/Readings.h"
-#include "app/Volumes.h"
+#include "dialog/Readings.h"
+#include "dialog/Volumes.h"
 #include "support/Columns.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
@@ -299,44 +298,6 @@ private Q_SLOTS:
     void startDirectoryPrefersDriveC() {
         QCOMPARE(StartDirectory({Made("D:/", "NTFS"), Made("C:/", "NTFS")}), u"c:/"_s);
         QCOMPARE(StartDirectory({Made("/", "ext4"), Made("/c", "ext4")}), QDir::homePath());
-    }
-
-    void realPromptsShowAFreshDialog() {
-        // An owner elsewhere on the screen must not pull the dialog away from its place.
-        QWidget owner;
-        owner.setGeometry(500, 400, 300, 200);
-        owner.show();
-        QtPrompts prompts(&owner);
-        ModalDriver driver;
-        driver.then([&driver](QWidget* window) {
-            if (window->windowTitle() != Caption)
-                driver.fail(u"caption "_s + window->windowTitle());
-            if (window->geometry() != QRect(184, 250, 354, 488))
-                driver.fail(u"the dialog was moved"_s);
-            QTest::keyClicks(Control<QLineEdit>(*window, "Text1"), u"report"_s);
-            Control<QPushButton>(*window, "OKButton")->click();
-        });
-        driver.then([&driver](QWidget* window) {
-            if (!Control<QLineEdit>(*window, "Text1")->text().isEmpty())
-                driver.fail(u"the name of the earlier save was kept"_s);
-            window->close();
-        });
-
-        const std::optional<QString> chosen = prompts.askSaveLocation(Caption);
-        const std::optional<QString> closed = prompts.askSaveLocation(Caption);
-
-        QVERIFY2(driver.failures().isEmpty(),
-                 qPrintable(driver.failures().join(QLatin1Char('\n'))));
-        QVERIFY(chosen.has_value());
-#if defined(Q_OS_WIN)
-        // A fresh dialog opens on drive c's root, which already ends in a backslash; Windows
-        // paths ignore case.
-        QCOMPARE(chosen->toLower(), u"c:\\\\report"_s);
-#else
-        QVERIFY(chosen->startsWith(QDir::toNativeSeparators(QDir::homePath())));
-        QVERIFY(chosen->endsWith(QDir::separator() + u"report"_s));
-#endif
-        QVERIFY(!closed.has_value());
     }
 
     void aWaitingReadingIsReplaced() {

@@ -2,11 +2,18 @@
 
 #include "app/QtPrompts.h"
 
+#include "core/Errand.h"
 #include "dialog/Dialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdlib>
 
 namespace terravia {
 namespace {
@@ -16,6 +23,50 @@ void PlainButtons(QDialog& box) {
     for (QAbstractButton* button : box.findChildren<QAbstractButton*>())
         button->setIcon(QIcon());
 }
+
+// Most saves end at once: the window's thread looks this long before it draws and reads
+// the windows while it waits, well within a key's or a screen reader's patience.
+constexpr std::chrono::milliseconds FirstLook(20);
+
+// While the wizard waits for a save, its windows are drawn and read by screen readers, but
+// take no key, click or touch, as nothing may start meanwhile. Closing the main window ends
+// the program at once: a call still in the system's hands stays there, and the report's name
+// then holds the earlier file or the whole new one.
+class TakeNoInput : public QObject {
+public:
+    explicit TakeNoInput(QWidget* owner)
+        : owner_(owner) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::ContextMenu:
+            return true;
+        case QEvent::Close:
+            if (owner_ != nullptr &&
+                (watched == owner_ ||
+                 watched == static_cast<QObject*>(owner_->window()->windowHandle())))
+                std::_Exit(EXIT_SUCCESS);
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QWidget* owner_;
+};
 
 } // namespace
 
@@ -52,6 +103,23 @@ std::optional<QString> QtPrompts::askSaveLocation(const QString& caption) {
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.path();
+}
+
+bool QtPrompts::waitFor(Errand& errand, std::chrono::milliseconds patience) {
+    if (errand.await(patience, FirstLook))
+        return true;
+    TakeNoInput filter(owner_);
+    QCoreApplication::instance()->installEventFilter(&filter);
+    QEventLoop loop;
+    QTimer look;
+    look.setInterval(FirstLook);
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (errand.finished() || errand.stuck(patience))
+            loop.quit();
+    });
+    look.start();
+    loop.exec();
+    return errand.finished();
 }
 
 } // namespace terravia

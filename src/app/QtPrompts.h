@@ -19,6 +19,7 @@ public:
     void showMessage(const QString& title, const QString& text) override;
     std::optional<QString> askText(const QString& title, const QString& prompt) override;
     std::optional<QString> askSaveLocation(const QString& caption) override;
+    bool waitFor(Errand& errand, std::chrono::milliseconds patience) override;
 
 private:
     QWidget* owner_;

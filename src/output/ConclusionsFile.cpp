@@ -2,8 +2,11 @@
 
 #include "output/ConclusionsFile.h"
 
+#include "core/Errand.h"
 #include "core/PromptConventions.h"
 #include "output/ReplaceFile.h"
+
+#include <memory>
 
 namespace terravia {
 namespace {
@@ -11,6 +14,10 @@ namespace {
 using namespace Qt::Literals::StringLiterals;
 
 const QString Caption = u"Conclusions file"_s;
+
+// A location whose call has not returned for this long is taken not to answer: a slow one
+// answers each call well within it.
+constexpr std::chrono::seconds Patience(10);
 
 // Asks until there is a path: a dialog closed without OK keeps the earlier one, but the
 // first save has none to keep.
@@ -34,6 +41,22 @@ bool ChooseAnother(Conversation& wizard, const QString& path, const QString& rea
            Answer::Yes;
 }
 
+// The save runs on a thread of its own, so that a location that stops answering never stops
+// the window. One given up on undoes itself when the location answers again.
+std::optional<QString> SaveAway(Conversation& wizard, const QString& path,
+                                const QByteArray& bytes) {
+    // Written only by a save that fails, before it ends; a save that succeeds settles first
+    // and leaves it empty.
+    auto failure = std::make_shared<std::optional<QString>>();
+    const std::shared_ptr<Errand> errand = StartErrand([path, bytes, failure] {
+        if (std::optional<QString> failed = ReplaceWholeFile(path, bytes))
+            *failure = std::move(failed);
+    });
+    if (wizard.prompts.waitFor(*errand, Patience) || !errand->abandon())
+        return *failure;
+    return u"The location did not answer for 10 seconds."_s;
+}
+
 } // namespace
 
 QString WithTxtExtension(const QString& path) {
@@ -54,7 +77,7 @@ void WriteConclusionsFile(Conversation& wizard) {
     for (;;) {
         const QString path = WithTxtExtension(ChooseLocation(wizard));
         const std::optional<QString> failure =
-            ReplaceWholeFile(path, ConclusionsBytes(wizard.session));
+            SaveAway(wizard, path, ConclusionsBytes(wizard.session));
         if (!failure.has_value() || !ChooseAnother(wizard, path, *failure))
             return;
     }

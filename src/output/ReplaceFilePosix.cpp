@@ -30,12 +30,14 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
     ~Descriptor() {
         if (fd_ >= 0)
-            ::close(fd_);
+            Marked([this] { return ::close(fd_); });
     }
     int get() const { return fd_; }
     void reset(int fd) { fd_ = fd; }
     // Closes it now, with the result the caller must check.
-    int close() { return ::close(std::exchange(fd_, -1)); }
+    int close() {
+        return Marked([fd = std::exchange(fd_, -1)] { return ::close(fd); });
+    }
 
 private:
     int fd_ = -1;
@@ -53,8 +55,20 @@ QByteArray Join(const QByteArray& directory, const QByteArray& name) {
     return directory.endsWith('/') ? directory + name : directory + '/' + name;
 }
 
+// The user's mask, read where the system tells it without a change: umask() can only be read
+// by setting it, for every thread of the process at once.
 mode_t NewFileMode() {
-    // umask() can only be read by setting it; no other thread of the program creates files.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+            if (!line.startsWith("Umask:"))
+                continue;
+            bool octal = false;
+            const uint mask = line.mid(6).trimmed().toUInt(&octal, 8);
+            if (octal)
+                return 0666 & ~mode_t(mask);
+        }
+    }
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -103,7 +117,8 @@ Step Locate(Save& save, const QString& path) {
     for (int links = 0;; ++links) {
         const qsizetype slash = given.lastIndexOf('/');
         const QByteArray name = given.mid(slash + 1);
-        char* resolved = ::realpath(slash == 0 ? "/" : given.left(slash).constData(), nullptr);
+        const QByteArray above = slash == 0 ? QByteArray("/") : given.left(slash);
+        char* resolved = Marked([&] { return ::realpath(above.constData(), nullptr); });
         if (resolved == nullptr)
             return Failed();
         save.directory = resolved;
@@ -112,7 +127,7 @@ Step Locate(Save& save, const QString& path) {
             return Errno(EISDIR);
         save.path = Join(save.directory, name);
         struct stat status {};
-        if (::lstat(save.path.constData(), &status) != 0)
+        if (Marked([&] { return ::lstat(save.path.constData(), &status); }) != 0)
             return errno == ENOENT ? std::nullopt : Failed();
         if (!S_ISLNK(status.st_mode)) {
             save.exists = true;
@@ -123,8 +138,10 @@ Step Locate(Save& save, const QString& path) {
             return Errno(ELOOP);
         // A link's own size is the length of the path it holds.
         QByteArray link(static_cast<qsizetype>(status.st_size) + 1, '\0');
-        const ssize_t length =
-            ::readlink(save.path.constData(), link.data(), static_cast<std::size_t>(link.size()));
+        const ssize_t length = Marked([&] {
+            return ::readlink(save.path.constData(), link.data(),
+                              static_cast<std::size_t>(link.size()));
+        });
         if (length < 0)
             return Failed();
         if (length == link.size()) // the link grew since it was looked at: read it again
@@ -143,15 +160,16 @@ Step MayReplace(Save& save) {
         return Errno(EISDIR);
     if (save.exists && !S_ISREG(save.earlier.st_mode))
         return NotAnOrdinaryFile();
-    save.directoryFd.reset(::open(save.directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    save.directoryFd.reset(Marked(
+        [&] { return ::open(save.directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
     if (save.directoryFd.get() < 0)
         return Failed();
     if (!save.exists)
         return std::nullopt;
-    if (::access(save.path.constData(), W_OK) != 0)
+    if (Marked([&] { return ::access(save.path.constData(), W_OK); }) != 0)
         return Failed();
     struct stat directory {};
-    if (::fstat(save.directoryFd.get(), &directory) != 0)
+    if (Marked([&] { return ::fstat(save.directoryFd.get(), &directory); }) != 0)
         return Failed();
     const uid_t user = ::geteuid();
     if ((directory.st_mode & S_ISVTX) != 0 && user != 0 && save.earlier.st_uid != user &&
@@ -163,8 +181,10 @@ Step MayReplace(Save& save) {
 Step CreateTemporary(Save& save) {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         save.temporary = save.sibling("new", attempt);
-        save.temporaryFd.reset(
-            ::open(save.temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        save.temporaryFd.reset(Marked([&] {
+            return ::open(save.temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                          0600);
+        }));
         if (save.temporaryFd.get() >= 0)
             return std::nullopt;
         if (errno != EEXIST)
@@ -181,7 +201,8 @@ Step WriteAll(int fd, const QByteArray& bytes) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(left));
+        const ssize_t written =
+            Marked([&] { return ::write(fd, data, static_cast<std::size_t>(left)); });
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
@@ -202,14 +223,17 @@ Step GiveOwnerAndMode(int fd, const Save& save) {
     if (save.exists) {
         const uid_t owner = save.earlier.st_uid != ::geteuid() ? save.earlier.st_uid : uid_t(-1);
         const gid_t group = save.earlier.st_gid != ::getegid() ? save.earlier.st_gid : gid_t(-1);
-        const bool ownerGiven = owner != uid_t(-1) && ::fchown(fd, owner, group) == 0;
-        if (!ownerGiven && group != gid_t(-1) && ::fchown(fd, uid_t(-1), group) != 0) {
+        const bool ownerGiven =
+            owner != uid_t(-1) && Marked([&] { return ::fchown(fd, owner, group); }) == 0;
+        if (!ownerGiven && group != gid_t(-1) &&
+            Marked([&] { return ::fchown(fd, uid_t(-1), group); }) != 0) {
             // Refused the owner (no capability, an id not mapped, a server that squashes
             // root) or the group, the file stays the user's own.
         }
     }
     const mode_t mode = save.exists ? save.earlier.st_mode & 07777 : NewFileMode();
-    if (::fchmod(fd, mode) == 0 || errno == EPERM || errno == EOPNOTSUPP || errno == ENOSYS)
+    if (Marked([&] { return ::fchmod(fd, mode); }) == 0 || errno == EPERM || errno == EOPNOTSUPP ||
+        errno == ENOSYS)
         return std::nullopt;
     return Failed();
 }
@@ -221,24 +245,78 @@ Step Fill(Save& save, const QByteArray& bytes) {
         return failed;
     if (Step failed = GiveOwnerAndMode(save.temporaryFd.get(), save))
         return failed;
-    if (::fdatasync(save.temporaryFd.get()) != 0)
+    if (Marked([&] { return ::fdatasync(save.temporaryFd.get()); }) != 0)
         return Failed();
     // Some file systems (NFS) report a failed write only when the file is closed.
     return save.temporaryFd.close() == 0 || errno == EINTR ? std::nullopt : Failed();
 }
 
+namespace {
+
+// A copy of the earlier file, at its mode, where the file system gives no second names.
+Step CopyEarlier(Save& save) {
+    Descriptor from;
+    from.reset(Marked([&] { return ::open(save.path.constData(), O_RDONLY | O_CLOEXEC); }));
+    if (from.get() < 0)
+        return Failed();
+    Descriptor to;
+    for (int attempt = 0; attempt < NameAttempts && to.get() < 0; ++attempt) {
+        save.backup = save.sibling("earlier", attempt);
+        to.reset(Marked([&] {
+            return ::open(save.backup.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        }));
+        if (to.get() < 0 && errno != EEXIST)
+            break;
+    }
+    if (to.get() < 0) {
+        const Step failed = Failed();
+        save.backup.clear();
+        return failed;
+    }
+    QByteArray chunk(1 << 16, '\0');
+    Step failed;
+    for (;;) {
+        const ssize_t length = Marked([&] {
+            return ::read(from.get(), chunk.data(), static_cast<std::size_t>(chunk.size()));
+        });
+        if (length < 0 && errno == EINTR)
+            continue;
+        if (length <= 0) {
+            failed = length < 0 ? Failed() : std::nullopt;
+            break;
+        }
+        if ((failed = WriteAll(to.get(), chunk.left(length))))
+            break;
+    }
+    if (!failed && Marked([&] { return ::fchmod(to.get(), save.earlier.st_mode & 07777); }) != 0 &&
+        errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)
+        failed = Failed();
+    if (!failed && Marked([&] { return ::fdatasync(to.get()); }) != 0)
+        failed = Failed();
+    if (!failed && to.close() != 0 && errno != EINTR)
+        failed = Failed();
+    if (failed) {
+        Marked([&] { return ::unlink(save.backup.constData()); });
+        save.backup.clear();
+    }
+    return failed;
+}
+
+} // namespace
+
 // A second name for the file being replaced, so that it can come back if the new name does
-// not reach the disk. Where the file system has no hard links the save goes on without it.
+// not reach the disk, or if the user was told the save failed. Where the file system has no
+// hard links, a copy stands in: reports are small.
 Step KeepEarlier(Save& save) {
     if (!save.exists)
         return std::nullopt;
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         save.backup = save.sibling("earlier", attempt);
-        if (::link(save.path.constData(), save.backup.constData()) == 0)
+        if (Marked([&] { return ::link(save.path.constData(), save.backup.constData()); }) == 0)
             return std::nullopt;
         if (errno == EPERM || errno == EOPNOTSUPP || errno == EMLINK || errno == ENOSYS) {
             save.backup.clear();
-            return std::nullopt;
+            return CopyEarlier(save);
         }
         if (errno != EEXIST)
             break;
@@ -253,28 +331,32 @@ Step KeepEarlier(Save& save) {
 // gets its name back, or the new file goes; if even that fails, the earlier file stays under
 // its second name rather than be removed.
 Step MoveInto(Save& save) {
-    if (::rename(save.temporary.constData(), save.path.constData()) != 0)
+    if (Marked([&] { return ::rename(save.temporary.constData(), save.path.constData()); }) != 0)
         return Failed();
     save.temporary.clear();
-    if (::fsync(save.directoryFd.get()) == 0 || errno == EINVAL)
+    if (Marked([&] { return ::fsync(save.directoryFd.get()); }) == 0 || errno == EINVAL)
         return std::nullopt;
     const Step failed = Failed();
-    if (!save.backup.isEmpty())
-        ::rename(save.backup.constData(), save.path.constData());
-    else if (!save.exists)
-        ::unlink(save.path.constData());
-    save.backup.clear();
+    PutBack(save);
     return failed;
+}
+
+void PutBack(Save& save) {
+    if (!save.backup.isEmpty())
+        Marked([&] { return ::rename(save.backup.constData(), save.path.constData()); });
+    else if (!save.exists)
+        Marked([&] { return ::unlink(save.path.constData()); });
+    save.backup.clear();
 }
 
 void DropBackup(Save& save) {
     if (!save.backup.isEmpty())
-        ::unlink(save.backup.constData());
+        Marked([&] { return ::unlink(save.backup.constData()); });
 }
 
 void Discard(Save& save) {
     if (!save.temporary.isEmpty())
-        ::unlink(save.temporary.constData());
+        Marked([&] { return ::unlink(save.temporary.constData()); });
 }
 
 } // namespace terravia::replace

@@ -5,6 +5,8 @@
 // The steps of a save, each declared once for both systems: ReplaceFilePosix.cpp and
 // ReplaceFileWindows.cpp make the system calls, and ReplaceWholeFile() runs them in order.
 
+#include "core/Errand.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -24,6 +26,13 @@ using Step = std::optional<Failure>;
 // What stands at the name is not a file that can hold a report: a FIFO, a socket, a device.
 inline Failure NotAnOrdinaryFile() {
     return {0, QStringLiteral("The name is not that of an ordinary file.")};
+}
+
+// One system call of a save, marked, so that a save waiting on a location that does not
+// answer can be told from a slow one.
+template <typename Call> auto Marked(Call&& call) {
+    const CallMark mark;
+    return call();
 }
 
 // The system's own words for its error code, as it gives them to every program.
@@ -47,11 +56,15 @@ Step CreateTemporary(Save& save);
 // Writes every byte, gives the earlier file's owner, group and mode or the user's new-file
 // mode, and brings the bytes to the disk.
 Step Fill(Save& save, const QByteArray& bytes);
-// Keeps a way back to an earlier file while its name is given to the new one.
+// Keeps a way back to an earlier file while its name is given to the new one: a second name,
+// or a copy where the file system has no second names.
 Step KeepEarlier(Save& save);
 // Gives the new file the name, and brings the name to the disk. When the name cannot reach
 // the disk, the earlier file is back under it, or no new file is left there.
 Step MoveInto(Save& save);
+// Undoes a move that the user was told had failed: the earlier file back under its name, or
+// the new file gone where there was none.
+void PutBack(Save& save);
 // Removes what KeepEarlier made, if anything still needs removing.
 void DropBackup(Save& save);
 // Removes the new file, after a failed step.

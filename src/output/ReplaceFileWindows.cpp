@@ -89,7 +89,7 @@ struct Save {
 
 void SaveEnd::operator()(Save* save) const {
     if (save->temporaryHandle != INVALID_HANDLE_VALUE)
-        CloseHandle(save->temporaryHandle);
+        Marked([&] { return CloseHandle(save->temporaryHandle); });
     delete save;
 }
 
@@ -115,8 +115,10 @@ namespace {
 Step FinalPath(HANDLE file, std::wstring& path) {
     path.assign(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length =
-            GetFinalPathNameByHandleW(file, path.data(), DWORD(path.size()), FILE_NAME_NORMALIZED);
+        const DWORD length = Marked([&] {
+            return GetFinalPathNameByHandleW(file, path.data(), DWORD(path.size()),
+                                             FILE_NAME_NORMALIZED);
+        });
         if (length == 0)
             return Failed();
         if (length < path.size()) {
@@ -135,7 +137,7 @@ Step Locate(Save& save, const QString& path) {
     if (Step refused = MayName(path))
         return refused;
     save.path = QFileInfo(path).absoluteFilePath();
-    save.attributes = GetFileAttributesW(Native(save.path).c_str());
+    save.attributes = Marked([&] { return GetFileAttributesW(Native(save.path).c_str()); });
     save.exists = save.attributes != INVALID_FILE_ATTRIBUTES;
     if (!save.exists) {
         const DWORD error = GetLastError();
@@ -143,26 +145,28 @@ Step Locate(Save& save, const QString& path) {
             return Code(error);
     }
     if (save.exists && (save.attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        HANDLE file = CreateFileW(Native(save.path).c_str(), 0,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        HANDLE file = Marked([&] {
+            return CreateFileW(Native(save.path).c_str(), 0,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        });
         if (file == INVALID_HANDLE_VALUE)
             return Failed();
         std::wstring final;
         Step failed = FinalPath(file, final);
         if (!failed) {
             SetLastError(NO_ERROR);
-            const DWORD type = GetFileType(file);
+            const DWORD type = Marked([&] { return GetFileType(file); });
             save.onDisk = type == FILE_TYPE_DISK;
             if (type == FILE_TYPE_UNKNOWN && GetLastError() != NO_ERROR)
                 failed = Failed();
         }
-        CloseHandle(file);
+        Marked([&] { return CloseHandle(file); });
         if (failed)
             return failed;
         save.path = QDir::fromNativeSeparators(QString::fromStdWString(final));
         // A link's own attributes are not its file's.
-        save.attributes = GetFileAttributesW(final.c_str());
+        save.attributes = Marked([&] { return GetFileAttributesW(final.c_str()); });
         if (save.attributes == INVALID_FILE_ATTRIBUTES)
             return Failed();
     }
@@ -188,8 +192,10 @@ Step MayReplace(Save& save) {
 Step CreateTemporary(Save& save) {
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         save.temporary = save.sibling("new", attempt);
-        save.temporaryHandle = CreateFileW(save.temporary.c_str(), GENERIC_WRITE, 0, nullptr,
-                                           CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        save.temporaryHandle = Marked([&] {
+            return CreateFileW(save.temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        });
         if (save.temporaryHandle != INVALID_HANDLE_VALUE)
             return std::nullopt;
         const DWORD error = GetLastError();
@@ -210,16 +216,18 @@ Step Fill(Save& save, const QByteArray& bytes) {
     while (left > 0) {
         DWORD written = 0;
         const DWORD chunk = DWORD(std::min<qsizetype>(left, 1 << 20));
-        if (!WriteFile(save.temporaryHandle, data, chunk, &written, nullptr))
+        if (!Marked(
+                [&] { return WriteFile(save.temporaryHandle, data, chunk, &written, nullptr); }))
             return Failed();
         if (written == 0)
             return Code(ERROR_WRITE_FAULT);
         data += written;
         left -= written;
     }
-    if (!FlushFileBuffers(save.temporaryHandle))
+    if (!Marked([&] { return FlushFileBuffers(save.temporaryHandle); }))
         return Failed();
-    const BOOL closed = CloseHandle(std::exchange(save.temporaryHandle, INVALID_HANDLE_VALUE));
+    const BOOL closed = Marked(
+        [&] { return CloseHandle(std::exchange(save.temporaryHandle, INVALID_HANDLE_VALUE)); });
     return closed ? std::nullopt : Failed();
 }
 
@@ -229,7 +237,8 @@ Step KeepEarlier(Save& save) {
         return std::nullopt;
     for (int attempt = 0; attempt < NameAttempts; ++attempt) {
         save.backup = save.sibling("earlier", attempt);
-        if (GetFileAttributesW(save.backup.c_str()) == INVALID_FILE_ATTRIBUTES)
+        if (Marked([&] { return GetFileAttributesW(save.backup.c_str()); }) ==
+            INVALID_FILE_ATTRIBUTES)
             return std::nullopt;
     }
     save.backup.clear();
@@ -243,33 +252,52 @@ Step KeepEarlier(Save& save) {
 Step MoveInto(Save& save) {
     const std::wstring path = Native(save.path);
     if (!save.exists) {
-        if (!MoveFileExW(save.temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
+        if (!Marked([&] {
+                return MoveFileExW(save.temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+            }))
             return Failed();
         save.temporary.clear();
         return std::nullopt;
     }
-    if (ReplaceFileW(path.c_str(), save.temporary.c_str(), save.backup.c_str(),
-                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+    if (Marked([&] {
+            return ReplaceFileW(path.c_str(), save.temporary.c_str(), save.backup.c_str(),
+                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr);
+        })) {
         save.temporary.clear();
         return std::nullopt;
     }
     const DWORD error = GetLastError();
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
-        !MoveFileExW(save.backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH))
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 && !Marked([&] {
+            return MoveFileExW(save.backup.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+        }))
         save.backup.clear();
     return Code(error);
 }
 
+// After ReplaceFileW the earlier file is the backup.
+void PutBack(Save& save) {
+    const std::wstring path = Native(save.path);
+    if (save.exists)
+        Marked([&] {
+            return MoveFileExW(save.backup.c_str(), path.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        });
+    else
+        Marked([&] { return DeleteFileW(path.c_str()); });
+    save.backup.clear();
+}
+
 void DropBackup(Save& save) {
     if (!save.backup.empty())
-        DeleteFileW(save.backup.c_str());
+        Marked([&] { return DeleteFileW(save.backup.c_str()); });
 }
 
 void Discard(Save& save) {
     if (save.temporaryHandle != INVALID_HANDLE_VALUE)
-        CloseHandle(std::exchange(save.temporaryHandle, INVALID_HANDLE_VALUE));
+        Marked(
+            [&] { return CloseHandle(std::exchange(save.temporaryHandle, INVALID_HANDLE_VALUE)); });
     if (!save.temporary.empty())
-        DeleteFileW(save.temporary.c_str());
+        Marked([&] { return DeleteFileW(save.temporary.c_str()); });
 }
 
 } // namespace terravia::replace

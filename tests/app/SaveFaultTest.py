@@ -17,6 +17,7 @@ Needs root (a private mount namespace and ptrace); exits 77 without it.
 import errno
 import locale
 import os
+import re
 import shutil
 import stat
 import subprocess
@@ -61,11 +62,11 @@ def state(kept):
 
 
 class Tracer:
-    """strace attached to the program's main thread, which alone runs the save, for the time
-    of one save."""
+    """strace attached to the program for the time of one save, following the thread of its
+    own that each save runs on."""
 
     def __init__(self, pid, arguments, log="/dev/null"):
-        self.process = subprocess.Popen(["strace", "-p", str(pid), "-o", log, *arguments],
+        self.process = subprocess.Popen(["strace", "-f", "-p", str(pid), "-o", log, *arguments],
                                         stderr=subprocess.PIPE, text=True)
         said = []
         while not said or "attached" not in said[-1]:
@@ -226,10 +227,11 @@ def traced_save(saves, golden):
         for line in lines:
             if ".terravia-new-" in line and "O_CREAT" in line and ", 0600)" not in line:
                 raise Failure(f"the new file was made readable by others: {line}")
-            stamp, call = line.split(" ", 1)
-            name = call.split("(", 1)[0].removesuffix("2").removesuffix("at")
-            if name in ORDER and call.rstrip().endswith("= 0"):
-                calls.append((name, float(stamp)))
+            # "PID STAMP name(...) = 0", or a call that another thread's interrupted, resumed
+            call = re.match(r"\d+ +([\d.]+) +(?:<\.\.\. )?(\w+)[( ]", line)
+            name = call[2].removesuffix("2").removesuffix("at") if call else None
+            if name in ORDER and line.rstrip().endswith("= 0"):
+                calls.append((name, float(call[1])))
     if [name for name, _ in calls] != list(ORDER):
         raise Failure(f"the save's calls came as {calls}, expected {ORDER}")
     if calls[3][1] >= seen:

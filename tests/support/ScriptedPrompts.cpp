@@ -3,6 +3,8 @@
 #include "support/ScriptedPrompts.h"
 #include "support/Texts.h"
 
+#include "core/Errand.h"
+
 #include <QtGlobal>
 
 namespace terravia::test {
@@ -120,6 +122,10 @@ std::optional<QString> ScriptedPrompts::askSaveLocation(const QString& caption) 
     if (step == nullptr)
         return scratch_.filePath(u"derailed"_s);
     return step->reply;
+}
+
+bool ScriptedPrompts::waitFor(Errand& errand, std::chrono::milliseconds patience) {
+    return errand.await(patience);
 }
 
 QStringList ScriptedPrompts::failures() const {

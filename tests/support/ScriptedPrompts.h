@@ -55,6 +55,8 @@ public:
     void showMessage(const QString& title, const QString& text) override;
     std::optional<QString> askText(const QString& title, const QString& prompt) override;
     std::optional<QString> askSaveLocation(const QString& caption) override;
+    // Waits on the test's thread, which draws no window.
+    bool waitFor(Errand& errand, std::chrono::milliseconds patience) override;
 
     void setBackColor(Rgb color) override { backColors_.push_back(color); }
     QString conclusionsPath() const override { return conclusionsPath_; }

@@ -4,6 +4,7 @@
 #include "output/ReplaceFile.h"
 
 #include "core/Conclusions.h"
+#include "core/Errand.h"
 #include "support/Columns.h"
 #include "support/Runs.h"
 #include "support/ScriptedPrompts.h"
@@ -13,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -298,6 +300,33 @@ private Q_SLOTS:
 
         VERIFY_SCRIPT(run.script);
         QCOMPARE(ReadAll(path + u".txt"_s), ThreeLines + "fourth\r\n");
+    }
+
+    // Given up on while a call of it was under way, a save begins no further step, or undoes its
+    // move: the earlier
+    // file stays as it was, and nothing of the save is left beside it.
+    void aSaveGivenUpLeavesTheEarlierFile() {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(u"given-up.txt"_s);
+        Write(path, "earlier\n");
+        QSemaphore entered, release;
+        std::optional<QString> failure;
+        const std::shared_ptr<Errand> errand = StartErrand([&] {
+            {
+                const CallMark mark;
+                entered.release();
+                release.acquire();
+            }
+            failure = ReplaceWholeFile(path, ThreeLines);
+        });
+        entered.acquire();
+        QVERIFY(errand->abandon());
+        release.release();
+
+        QVERIFY(errand->await(std::chrono::minutes(2)));
+        QVERIFY(failure.has_value());
+        QCOMPARE(ReadAll(path), QByteArray("earlier\n"));
+        QCOMPARE(Entries(dir.path()), QStringList{u"given-up.txt"_s});
     }
 
 private:

@@ -302,9 +302,8 @@ private Q_SLOTS:
         QCOMPARE(ReadAll(path + u".txt"_s), ThreeLines + "fourth\r\n");
     }
 
-    // Given up on while a call of it was under way, a save begins no further step, or undoes its
-    // move: the earlier
-    // file stays as it was, and nothing of the save is left beside it.
+    // Given up on while a call of it was under way, a save begins no further step, or undoes
+    // its move: the earlier file stays as it was, and nothing of the save is left beside it.
     void aSaveGivenUpLeavesTheEarlierFile() {
         const QTemporaryDir dir;
         const QString path = dir.filePath(u"given-up.txt"_s);

@@ -6,16 +6,15 @@
 #include "controls/TextField.h"
 #include "dialog/DirectoryNames.h"
 #include "dialog/DirectoryTree.h"
-#include "dialog/Volumes.h"
+#include "dialog/Watches.h"
 #include "output/ConclusionsFile.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -34,10 +33,14 @@ constexpr QPoint ClientPlace(Twips(2760), Twips(3750));
 
 // A picked drive opens on the program's working directory when that lies on it, as far as
 // a drive has a current directory at all, and on its root otherwise.
-QString DriveDirectory(const QString& rootPath) {
+QString DriveDirectory(const QString& rootPath, const std::vector<Volume>& mounted) {
     const QString current = QDir::currentPath();
-    return VolumeOf(current).rootPath == rootPath ? current : rootPath;
+    return VolumeOf(current, mounted).rootPath == rootPath ? current : rootPath;
 }
+
+// How long a directory may take to be read before the file list says it has not answered:
+// a reading that takes longer is seen to wait.
+constexpr int NotAnsweredAfter = 300; // milliseconds
 
 } // namespace
 
@@ -56,7 +59,8 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint)
-    , fileReading_(ListFiles, [this](const QStringList& names) { ShowFiles(names); }) {
+    , fileReading_(ListFiles,
+                   [this](const std::optional<QStringList>& names) { ShowFiles(names); }) {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("Dialog Caption"));
     setFixedSize(ClientSize);
@@ -67,11 +71,10 @@ Dialog::Dialog(QWidget* parent, const QString& startDirectory)
     CreateControls();
     ConnectControls();
 
-    QString start = startDirectory.isEmpty() ? StartDirectory(MountedVolumes()) : startDirectory;
-    if (!QFileInfo(start).isDir())
-        start = QDir::rootPath();
+    mounted_ = MountedVolumes();
     FillDrives();
-    SetDirectory(start);
+    SetDirectory(startDirectory.isEmpty() ? StartDirectory(mounted_) : startDirectory);
+    AskVolumes();
     OKButton->setFocus();
 }
 
@@ -106,7 +109,17 @@ void Dialog::CreateControls() {
     File1->setUniformItemSizes(true);
     File1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     File1->installEventFilter(this);
-    chosenDirectoryWatcher_ = new QFileSystemWatcher(this);
+    chosenDirectoryWatches_ = new Watches(this);
+    // Not an entry of the list, so that it can never be taken for a file's name.
+    notAnswered_ =
+        new QLabel(QStringLiteral("This directory has not answered yet."), File1->viewport());
+    notAnswered_->setObjectName(QStringLiteral("NotAnswered"));
+    notAnswered_->move(4, 4);
+    notAnswered_->adjustSize();
+    notAnswered_->hide();
+    tellNotAnswered_ = new QTimer(this);
+    tellNotAnswered_->setSingleShot(true);
+    tellNotAnswered_->setInterval(NotAnsweredAfter);
 
     QWidget* order[] = {OKButton, Drive1, Dir1, File1, Text1};
     for (std::size_t i = 1; i < std::size(order); ++i)
@@ -120,8 +133,19 @@ void Dialog::ConnectControls() {
             [this](const QModelIndex& current) { Dir1Change(current); });
     connect(File1, &QListView::clicked, this, &Dialog::File1Click);
     connect(File1, &QListView::activated, this, &Dialog::File1Click);
-    connect(chosenDirectoryWatcher_, &QFileSystemWatcher::directoryChanged, this,
+    // A change told, or one made before the watch was in place, is read again.
+    connect(chosenDirectoryWatches_, &Watches::changed, this,
             [this] { fileReading_.request(chosenDirectory_); });
+    connect(chosenDirectoryWatches_, &Watches::watching, this, [this](const QString& directory) {
+        if (directory == chosenDirectory_)
+            fileReading_.request(chosenDirectory_);
+    });
+    connect(tellNotAnswered_, &QTimer::timeout, this, [this] {
+        if (!fileReading_.pending())
+            return;
+        notAnswered_->show();
+        File1->setAccessibleDescription(notAnswered_->text());
+    });
     connect(OKButton, &QPushButton::clicked, this, &Dialog::OKButtonClick);
     connect(Text1, &QLineEdit::textChanged, this, &Dialog::AnnounceDestination);
     // Where the chosen directory has gone, the tree marks no directory as chosen, and OK
@@ -144,14 +168,37 @@ void Dialog::ConnectControls() {
 
 void Dialog::FillDrives() {
     const QSignalBlocker blocker(Drive1);
-    for (const Volume& volume : ChoosableVolumes(MountedVolumes()))
+    for (const Volume& volume : ChoosableVolumes(mounted_))
         Drive1->addItem(DriveText(volume), volume.rootPath);
+}
+
+// Each listed drive is asked for its label and state on a reading thread of its own; one that
+// does not answer stays listed by its root, without a label.
+void Dialog::AskVolumes() {
+    for (const Volume& volume : ChoosableVolumes(mounted_))
+        volumeReadings_.run<Volume>([volume] { return AskVolume(volume); },
+                                    [this](Volume asked) { ShowAsked(asked); });
+}
+
+// A drive that turns out not ready or read-only goes from the list, unless it is the one in
+// use.
+void Dialog::ShowAsked(const Volume& asked) {
+    const int row = Drive1->findData(asked.rootPath);
+    if (row < 0)
+        return;
+    const QSignalBlocker blocker(Drive1);
+    if (ChoosableVolumes({asked}).empty() && row != Drive1->currentIndex()) {
+        Drive1->removeItem(row);
+        return;
+    }
+    Drive1->setItemText(row, DriveText(asked));
+    directoryTree_->setLabel(asked.rootPath, asked.name);
 }
 
 // The volume that holds the directory is listed even when it is not choosable, so that the
 // drive list never shows a drive other than the one in use.
 void Dialog::ShowVolumeOf(const QString& directory) {
-    const Volume holder = VolumeOf(directory);
+    const Volume holder = VolumeOf(directory, mounted_);
     const QSignalBlocker blocker(Drive1);
     if (Drive1->findData(holder.rootPath) < 0)
         Drive1->addItem(DriveText(holder), holder.rootPath);
@@ -175,7 +222,7 @@ QString Dialog::directoryText() const {
 
 void Dialog::Drive1Change(int index) {
     if (index >= 0)
-        SetDirectory(DriveDirectory(Drive1->itemData(index).toString()));
+        SetDirectory(DriveDirectory(Drive1->itemData(index).toString(), mounted_));
 }
 
 // Only the user changes the chosen directory: the tree's own move of its current row, when
@@ -189,11 +236,9 @@ void Dialog::Dir1Change(const QModelIndex& current) {
         return;
     chosenDirectory_ = directoryTree_->pathOf(current);
     fileNames_->setStringList({});
-    // Watched before it is read, so that no file made while it is read goes unseen.
-    if (!chosenDirectoryWatcher_->directories().isEmpty())
-        chosenDirectoryWatcher_->removePaths(chosenDirectoryWatcher_->directories());
-    chosenDirectoryWatcher_->addPath(chosenDirectory_);
+    chosenDirectoryWatches_->watchOnly(chosenDirectory_);
     fileReading_.request(chosenDirectory_);
+    tellNotAnswered_->start();
     ShowVolumeOf(chosenDirectory_);
     AnnounceDestination();
 }
@@ -201,7 +246,17 @@ void Dialog::Dir1Change(const QModelIndex& current) {
 // A file made or removed while the dialog is open is listed as it is, and the entry the user
 // stands on stays current. An unchanged list is left alone, so that a screen reader does not
 // hear it refilled.
-void Dialog::ShowFiles(const QStringList& names) {
+void Dialog::ShowFiles(const std::optional<QStringList>& read) {
+    notAnswered_->hide();
+    File1->setAccessibleDescription(QString());
+    // A start directory that is none: the dialog opens on the file system's root instead.
+    if (!read.has_value()) {
+        if (std::exchange(firstReading_, false))
+            SetDirectory(QDir::rootPath());
+        return;
+    }
+    firstReading_ = false;
+    const QStringList& names = *read;
     if (names == fileNames_->stringList())
         return;
     const QString current = File1->currentIndex().data().toString();

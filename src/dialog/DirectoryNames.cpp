@@ -48,7 +48,9 @@ std::optional<std::vector<DirectoryEntry>> ListDirectories(const QString& path) 
     return entries;
 }
 
-QStringList ListFiles(const QString& path) {
+std::optional<QStringList> ListFiles(const QString& path) {
+    if (!QFileInfo(path).isDir())
+        return std::nullopt;
     QStringList names;
     QDirIterator found(path, QDir::Files);
     while (found.hasNext()) {

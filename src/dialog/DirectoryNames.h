@@ -31,7 +31,8 @@ struct DirectoryEntry {
 std::optional<std::vector<DirectoryEntry>> ListDirectories(const QString& path);
 
 // The files of a directory by name, hidden ones left out, in the order of the user's language,
-// case aside; safe on any thread. Only the names are kept, however many files there are.
-QStringList ListFiles(const QString& path);
+// case aside; nothing where it is not a directory. Safe on any thread. Only the names are
+// kept, however many files there are.
+std::optional<QStringList> ListFiles(const QString& path);
 
 } // namespace terravia

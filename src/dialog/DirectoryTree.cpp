@@ -2,15 +2,16 @@
 
 #include "dialog/DirectoryTree.h"
 
+#include "dialog/Watches.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
-#include <QFileSystemWatcher>
 #include <QHash>
 #include <QSet>
-#include <QStorageInfo>
 
 #include <algorithm>
+#include <utility>
 
 namespace terravia {
 
@@ -20,6 +21,7 @@ struct DirectoryTree::Node {
     int row = 0;
     bool pinned = false; // made for a path asked for: shown even where it is hidden
     bool asked = false;  // read, or being read
+    bool read = false;   // answered once
     std::vector<std::unique_ptr<Node>> children;
 };
 
@@ -34,14 +36,9 @@ QString PathOf(const Node* node) {
     return above.endsWith(u'/') ? above + node->name : above + u'/' + node->name;
 }
 
-// A drive as Windows users know it, with its label where it has one.
-QString DriveText(const Node* drive) {
-#if defined(Q_OS_WIN)
-    const QString label = QStorageInfo(PathOf(drive)).name();
-    if (!label.isEmpty())
-        return label + QStringLiteral(" (") + drive->name + u')';
-#endif
-    return drive->name;
+// A drive as Windows users know it, with its label where it has given one.
+QString DriveText(const Node* drive, const QString& label) {
+    return label.isEmpty() ? drive->name : label + QStringLiteral(" (") + drive->name + u')';
 }
 
 void Renumber(Node* node, std::size_t from) {
@@ -55,7 +52,7 @@ DirectoryTree::DirectoryTree(const QIcon& folder, QObject* parent)
     : QAbstractItemModel(parent)
     , folder_(folder)
     , order_(NameOrder())
-    , watcher_(new QFileSystemWatcher(this)) {
+    , watches_(new Watches(this)) {
     for (const QFileInfo& drive : QDir::drives()) {
         auto node = std::make_unique<Node>();
         const QString root = drive.absoluteFilePath();
@@ -63,8 +60,9 @@ DirectoryTree::DirectoryTree(const QIcon& folder, QObject* parent)
         node->row = static_cast<int>(drives_.size());
         drives_.push_back(std::move(node));
     }
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this,
-            [this](const QString& path) { Read(path); });
+    // A change told, or one made before the watch was in place, is read again.
+    connect(watches_, &Watches::changed, this, [this](const QString& path) { Read(path); });
+    connect(watches_, &Watches::watching, this, [this](const QString& path) { Read(path); });
 }
 
 DirectoryTree::~DirectoryTree() = default;
@@ -112,12 +110,14 @@ QVariant DirectoryTree::data(const QModelIndex& index, int role) const {
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return node->parent == nullptr ? DriveText(node) : node->name;
+        return node->parent == nullptr ? DriveText(node, labels_.value(PathOf(node))) : node->name;
     case Qt::DecorationRole:
         return folder_;
     // A directory is read by its whole path, so that the tree says where the user is.
     case Qt::AccessibleTextRole:
-        return QDir::toNativeSeparators(PathOf(node));
+        return reading_.contains(PathOf(node)) && !node->read
+                   ? QDir::toNativeSeparators(PathOf(node)) + QStringLiteral(", not read yet")
+                   : QDir::toNativeSeparators(PathOf(node));
     case QFileSystemModel::FilePathRole:
         return PathOf(node);
     default:
@@ -142,7 +142,14 @@ void DirectoryTree::fetchMore(const QModelIndex& parent) {
 }
 
 QModelIndex DirectoryTree::indexOf(const QString& path) {
-    return QFileInfo(path).isDir() ? IndexOf(Find(path, true)) : QModelIndex();
+    return IndexOf(Find(path, true));
+}
+
+void DirectoryTree::setLabel(const QString& rootPath, const QString& label) {
+    labels_.insert(rootPath, label);
+    for (const auto& drive : drives_)
+        if (PathOf(drive.get()).compare(rootPath, NameCase) == 0)
+            Q_EMIT dataChanged(IndexOf(drive.get()), IndexOf(drive.get()));
 }
 
 QString DirectoryTree::pathOf(const QModelIndex& index) const {
@@ -192,11 +199,13 @@ Node* DirectoryTree::Child(Node* parent, const QString& name, bool make) {
 }
 
 // One reading of a directory at a time; a change told while it runs reads it again after.
-// The directory is watched before it is first read, so that no change made while it is read
+// The directory is read once more when its watch is in place, so that no change made before
 // goes unseen.
 void DirectoryTree::Read(const QString& path) {
-    if (!watcher_->directories().contains(path))
-        watcher_->addPath(path);
+    if (!watched_.contains(path)) {
+        watched_.insert(path);
+        watches_->watch(path);
+    }
     if (reading_.contains(path)) {
         readAgain_.insert(path);
         return;
@@ -209,6 +218,8 @@ void DirectoryTree::Read(const QString& path) {
             // A directory gone since it was asked for keeps its rows until its parent is read
             // again without it. The system drops the watch of a directory removed.
             if (Node* node = Find(path, false); node != nullptr && entries.has_value()) {
+                if (!std::exchange(node->read, true))
+                    Q_EMIT dataChanged(IndexOf(node), IndexOf(node));
                 RemoveGone(node, *entries);
                 InsertNew(node, *entries);
             }

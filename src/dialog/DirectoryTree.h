@@ -6,15 +6,16 @@
 #include "dialog/Readings.h"
 
 #include <QAbstractItemModel>
+#include <QHash>
 #include <QIcon>
 #include <QSet>
 
 #include <memory>
 #include <vector>
 
-class QFileSystemWatcher;
-
 namespace terravia {
+
+class Watches;
 
 // The directories of the machine as a tree for the save dialog: the drives (on Linux the
 // root) at the top, and below each directory its subdirectories, hidden ones left out, in
@@ -22,7 +23,8 @@ namespace terravia {
 // when the tree opens it, on a reading thread, and only its subdirectories are kept, so that
 // a directory of many thousand files costs the window nothing. Directories made, removed or
 // renamed while it is open are followed. Each directory has one folder icon, with no icon
-// theme asked, and is read to a screen reader by its whole path.
+// theme asked, and is read to a screen reader by its whole path, and while it has not
+// answered, as not read yet.
 class DirectoryTree : public QAbstractItemModel {
     Q_OBJECT
 
@@ -31,8 +33,10 @@ public:
     ~DirectoryTree() override;
 
     // The directory's row, made at once with the rows above it where they are not read yet;
-    // invalid where no drive holds it.
+    // invalid where no drive holds it. Nothing is asked of the file system here.
     QModelIndex indexOf(const QString& path);
+    // A drive's label, once the drive has given it.
+    void setLabel(const QString& rootPath, const QString& label);
     QString pathOf(const QModelIndex& index) const;
     // True while rows go: a directory removed or renamed by another program.
     bool removingRows() const { return removing_; }
@@ -61,7 +65,9 @@ private:
     std::vector<std::unique_ptr<Node>> drives_;
     QIcon folder_;
     QCollator order_;
-    QFileSystemWatcher* watcher_;
+    Watches* watches_;
+    QHash<QString, QString> labels_;
+    QSet<QString> watched_;
     QSet<QString> reading_;
     QSet<QString> readAgain_;
     bool removing_ = false;

@@ -7,8 +7,9 @@
 namespace terravia {
 namespace {
 
-// Enough threads that readings stuck on a slow mount leave room for the next dialog's.
-constexpr int ReadingThreads = 8;
+// A thread for each reading under way, however many a share that stopped answering holds:
+// no reading ever waits for a thread. Idle threads go after half a minute.
+constexpr int ReadingThreads = 1 << 20;
 
 QThreadPool& Pool() {
     // Never destroyed: the program's exit does not wait for a reading that a slow mount holds.

@@ -4,6 +4,7 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -11,11 +12,11 @@
 
 namespace terravia {
 
-// The one exception to the program's single thread: directories are read on a thread of a
-// pool of the program's own, so that a directory of many thousand entries, or a slow mount,
-// does not stop the window. What is read reaches the window's thread only, and only while its
-// receiver lives: a reading that ends after the receiver has gone reaches nothing. Nothing
-// waits for a reading, not even the program's exit (the pool is never taken down).
+// Directories are read on threads of the program's own, so that a directory of many thousand
+// entries, or a share that stopped answering, does not stop the window. What is read reaches the
+// window's thread only, and only while its receiver lives: a reading that ends after the receiver
+// has gone reaches nothing. Nothing waits for a reading, not even the program's exit (the pool is
+// never taken down).
 class ReadingPost {
 public:
     ReadingPost();
@@ -49,9 +50,10 @@ private:
     std::unique_ptr<QObject> receiver_;
 };
 
-// Readings of one kind, one at a time, where only the newest request counts: a request made
-// while a reading runs waits, and replaces one that was waiting before it; a result that a
-// newer request has made stale is dropped.
+// Readings of one kind where only the newest request counts: a result that a newer request
+// has made stale is dropped. A request for the directory being read waits for that reading,
+// and replaces one that was waiting before it; a request for another directory is read at
+// once, so that a directory that does not answer holds back none of the others.
 template <typename Result> class NewestReading {
 public:
     using Read = std::function<Result(const QString& directory)>;
@@ -62,31 +64,40 @@ public:
         , show_(std::move(show)) {}
 
     void request(const QString& directory) {
-        waiting_ = directory;
         ++asked_;
-        if (!running_)
-            StartWaiting();
+        if (running_.contains(directory)) {
+            waiting_ = directory;
+            return;
+        }
+        waiting_.clear();
+        Start(directory);
     }
 
+    // True while the newest request is not answered.
+    bool pending() const { return shown_ != asked_; }
+
 private:
-    void StartWaiting() {
-        running_ = true;
-        const QString directory = std::exchange(waiting_, QString());
+    void Start(const QString& directory) {
+        running_.insert(directory);
         post_.run<Result>([read = read_, directory] { return read(directory); },
-                          [this, asked = asked_](Result result) {
-                              running_ = false;
-                              if (asked == asked_)
+                          [this, directory, asked = asked_](Result result) {
+                              running_.remove(directory);
+                              if (asked == asked_) {
+                                  shown_ = asked;
                                   show_(result);
-                              else
-                                  StartWaiting();
+                              } else if (waiting_ == directory) {
+                                  waiting_.clear();
+                                  Start(directory);
+                              }
                           });
     }
 
     Read read_;
     Show show_;
+    QSet<QString> running_;
     QString waiting_;
     int asked_ = 0;
-    bool running_ = false;
+    int shown_ = 0;
     ReadingPost post_; // last, so that it goes first
 };
 

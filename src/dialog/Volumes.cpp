@@ -2,6 +2,8 @@
 
 #include "dialog/Volumes.h"
 
+#include "dialog/DirectoryNames.h"
+
 #include <QDir>
 #include <QStorageInfo>
 
@@ -21,6 +23,9 @@ constexpr const char* PseudoFileSystems[] = {
     "squashfs", "sysfs",       "tmpfs",    "tracefs",
 };
 
+// Drive letters ignore case, as Windows' names do.
+const Qt::CaseSensitivity RootCase = NameCase;
+
 bool IsPseudo(const QByteArray& type) {
     return std::any_of(std::begin(PseudoFileSystems), std::end(PseudoFileSystems),
                        [&type](const char* pseudo) { return type == pseudo; });
@@ -28,11 +33,6 @@ bool IsPseudo(const QByteArray& type) {
 
 bool IsChoosable(const Volume& volume) {
     return volume.valid && volume.ready && !volume.readOnly && !IsPseudo(volume.fileSystemType);
-}
-
-Volume FromStorage(const QStorageInfo& storage) {
-    return {storage.rootPath(), storage.name(),    storage.fileSystemType(),
-            storage.isValid(),  storage.isReady(), storage.isReadOnly()};
 }
 
 } // namespace
@@ -49,21 +49,34 @@ std::vector<Volume> ChoosableVolumes(const std::vector<Volume>& mounted) {
     return choosable;
 }
 
-std::vector<Volume> MountedVolumes() {
-    std::vector<Volume> volumes;
-    const QList<QStorageInfo> mounted = QStorageInfo::mountedVolumes();
-    for (const QStorageInfo& storage : mounted)
-        volumes.push_back(FromStorage(storage));
-    return volumes;
+Volume AskVolume(const Volume& listed) {
+    const QStorageInfo storage(listed.rootPath);
+    Volume asked = listed;
+    asked.name = storage.name();
+    if (!storage.fileSystemType().isEmpty())
+        asked.fileSystemType = storage.fileSystemType();
+    asked.valid = storage.isValid();
+    asked.ready = storage.isReady();
+    asked.readOnly = listed.readOnly || storage.isReadOnly();
+    return asked;
 }
 
-// Where no mounted volume is seen to hold the path, as inside a chroot, it lies on the root of
+// A mount over another at the same root hides it: the later one holds the path. Where no
+// mounted volume is seen to hold the path, as inside a chroot, it lies on the root of
 // the file system as far as the user can tell: the drive list shows that root, never a blank.
-Volume VolumeOf(const QString& path) {
-    Volume volume = FromStorage(QStorageInfo(path));
-    if (volume.rootPath.isEmpty())
-        volume.rootPath = QDir::rootPath();
-    return volume;
+Volume VolumeOf(const QString& path, const std::vector<Volume>& mounted) {
+    const QString wanted = QDir::cleanPath(QDir::fromNativeSeparators(path)) + u'/';
+    Volume holder{QDir::rootPath(), {}, {}, true, true, false};
+    qsizetype longest = -1;
+    for (const Volume& volume : mounted) {
+        const QString root =
+            volume.rootPath.endsWith(u'/') ? volume.rootPath : volume.rootPath + u'/';
+        if (wanted.startsWith(root, RootCase) && root.size() >= longest) {
+            holder = volume;
+            longest = root.size();
+        }
+    }
+    return holder;
 }
 
 QString StartDirectory(const std::vector<Volume>& mounted) {

@@ -23,10 +23,15 @@ struct Volume {
 // file system. Each root once, in the order given.
 std::vector<Volume> ChoosableVolumes(const std::vector<Volume>& mounted);
 
+// The mounted volumes by their roots, as the system lists them without asking any of them:
+// their labels unknown, and each taken as ready until it is asked.
 std::vector<Volume> MountedVolumes();
-// The volume that holds the path, whether or not it is choosable; the file system's root where
-// no mounted volume is seen to hold it.
-Volume VolumeOf(const QString& path);
+// The volume at the root, asked for its label and state; a volume that does not answer keeps
+// the caller waiting, so only a reading thread asks.
+Volume AskVolume(const Volume& listed);
+// The volume among those listed whose root holds the path, found by name alone; the file
+// system's root where none is seen to hold it.
+Volume VolumeOf(const QString& path, const std::vector<Volume>& mounted);
 
 // Where a fresh dialog opens: drive c where the machine has one, else the user's home.
 QString StartDirectory(const std::vector<Volume>& mounted);

@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 
+#include <atomic>
+
 using namespace terravia;
 using namespace terravia::test;
 using namespace Qt::Literals::StringLiterals;
@@ -300,37 +302,45 @@ private Q_SLOTS:
         QCOMPARE(StartDirectory({Made("/", "ext4"), Made("/c", "ext4")}), QDir::homePath());
     }
 
-    void aWaitingReadingIsReplaced() {
+    // A request for the directory being read waits for that reading, and replaces one that
+    // waited before it; a directory that does not answer holds back no other.
+    void readingsWaitOnlyForTheirOwnDirectory() {
         QSemaphore started, release, finished;
-        QStringList read; // on the reading thread, and looked at once it has stopped
+        std::atomic<int> heldReadings = 0;
         QStringList shown;
         auto reading = std::make_unique<NewestReading<QString>>(
             [&](const QString& directory) {
-                read.append(directory);
-                started.release();
-                release.acquire();
-                finished.release();
+                if (directory == u"held"_s) {
+                    ++heldReadings;
+                    started.release();
+                    release.acquire();
+                    finished.release();
+                }
                 return directory;
             },
             [&](const QString& result) { shown.append(result); });
-        reading->request(u"first"_s);
+        reading->request(u"held"_s);
         started.acquire();
-        reading->request(u"second"_s);
-        reading->request(u"third"_s);
+        reading->request(u"held"_s);
+        reading->request(u"held"_s);
         release.release(2);
-        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringList{u"third"_s}, Deadline);
+        QTRY_COMPARE_WITH_TIMEOUT(shown, QStringList{u"held"_s}, Deadline);
         finished.acquire(2);
-        QCOMPARE(read, (QStringList{u"first"_s, u"third"_s}));
+        QCOMPARE(heldReadings.load(), 2);
 
-        // Gone while a reading is held, as a dialog closed on a slow mount: nothing waits, and the
-        // reading ends unseen.
-        reading->request(u"fourth"_s);
+        reading->request(u"held"_s);
         started.acquire();
+        reading->request(u"other"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(shown, (QStringList{u"held"_s, u"other"_s}), Deadline);
+        QVERIFY(!reading->pending());
+
+        // Gone while a reading is held, as a dialog closed on a share that stopped answering:
+        // nothing waits, and the reading ends unseen.
         reading.reset();
         release.release();
         finished.acquire();
         QCoreApplication::processEvents();
-        QCOMPARE(shown, QStringList{u"third"_s});
+        QCOMPARE(shown, (QStringList{u"held"_s, u"other"_s}));
     }
 
 private:

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "dialog/Volumes.h"
+
+#include <windows.h>
+
+namespace terravia {
+
+// The drive letters in use, which Windows gives without asking any drive: a mapped drive
+// whose server has gone would keep a look at its type or label waiting.
+std::vector<Volume> MountedVolumes() {
+    std::vector<Volume> volumes;
+    const DWORD drives = GetLogicalDrives();
+    for (int letter = 0; letter < 26; ++letter) {
+        if ((drives & (DWORD(1) << letter)) != 0)
+            volumes.push_back(
+                {QString(QChar(u'A' + letter)) + QStringLiteral(":/"), {}, {}, true, true, false});
+    }
+    return volumes;
+}
+
+} // namespace terravia

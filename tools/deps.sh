@@ -27,4 +27,4 @@ need_packages() {
 }
 
 build_packages="cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev"
-test_packages="strace clang llvm libclang-rt-dev locales libbenchmark-dev desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-pyatspi xdotool"
+test_packages="strace clang llvm libclang-rt-dev locales libbenchmark-dev desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-pyatspi xdotool bindfs"

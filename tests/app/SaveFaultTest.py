@@ -24,7 +24,7 @@ import subprocess
 import sys
 import time
 
-from realprogram import (DEADLINE, DIALOG, INFO, MAIN, Desktop, Failure, Text, answer_green_run,
+from realprogram import (DIALOG, INFO, MAIN, Desktop, Failure, Text, Tracer, answer_green_run,
                          green_coc_run, labels, read, run_with_golden, to_land_use_stage,
                          tree_lists, write)
 
@@ -59,24 +59,6 @@ def listing(directory):
 def state(kept):
     """What a failed save must leave as it was: the kept file's directory and bytes."""
     return listing(os.path.dirname(kept)), read(kept)
-
-
-class Tracer:
-    """strace attached to the program for the time of one save, following the thread of its
-    own that each save runs on."""
-
-    def __init__(self, pid, arguments, log="/dev/null"):
-        self.process = subprocess.Popen(["strace", "-f", "-p", str(pid), "-o", log, *arguments],
-                                        stderr=subprocess.PIPE, text=True)
-        said = []
-        while not said or "attached" not in said[-1]:
-            said.append(self.process.stderr.readline())
-            if not said[-1]:
-                raise Failure(f"strace did not attach: {said}")
-
-    def stop(self):
-        self.process.terminate()
-        self.process.wait(DEADLINE)
 
 
 class Saves:

@@ -235,6 +235,24 @@ class WineDesktop(Desktop):
         return window
 
 
+class Tracer:
+    """strace attached to the program for the time of one save, following the thread of its
+    own that each save runs on."""
+
+    def __init__(self, pid, arguments, log="/dev/null"):
+        self.process = subprocess.Popen(["strace", "-f", "-p", str(pid), "-o", log, *arguments],
+                                        stderr=subprocess.PIPE, text=True)
+        said = []
+        while not said or "attached" not in said[-1]:
+            said.append(self.process.stderr.readline())
+            if not said[-1]:
+                raise Failure(f"strace did not attach: {said}")
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(DEADLINE)
+
+
 def desktop_for(program):
     """The desktop the program runs on: Wine's for a Windows program."""
     return WineDesktop(program) if program.endswith(".exe") else Desktop(program)

@@ -1,0 +1,167 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""A share that stops answering, as a network share does when its server goes, never freezes
+the program or costs a run.
+
+A FUSE file system (bindfs) mirrors a directory into the home; stopping its server with
+SIGSTOP makes every call that reaches it wait until SIGCONT. The real program under Xvfb,
+driven from the keyboard:
+  1. opens its save dialog while the share is stopped, and saves in the home;
+  2. saves onto the share over an earlier report, which is stopped just before OK: the program
+     says in its own sentence, 10 to 13 seconds after OK, that the location did not answer,
+     and saves elsewhere; the save it gave up undoes itself once the share answers again;
+  3. saves where each call of the save is 8 seconds slow, and completes;
+  4. is ended while a reading of the stopped share is blocked, and is gone within 2 seconds.
+
+    StoppedShareTest.py PATH-TO-TERRAVIA GOLDEN-FILE
+
+Needs root, /dev/fuse and bindfs; without them it fails, as CI runs as root.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+from realprogram import (DIALOG, INFO, Desktop, Failure, Text, Tracer, answer_green_run,
+                         green_coc_run, labels, read, run_with_golden, tree_lists, wait_until,
+                         write)
+
+EARLIER = b"Earlier report, kept as it was\n"
+NOT_SAVED = "Conclusions file not saved"
+COMPLETE = "Process complete"
+NO_ANSWER = "The location did not answer for 10 seconds."
+SLOW = 8_000_000  # microseconds, each slow call of the save
+SLOW_CALLS = "fdatasync,fsync,link,linkat,rename,renameat,renameat2,fchmod"
+
+
+class Share:
+    """bindfs in the foreground, mirroring a directory of the test's own at the mount point."""
+
+    def __init__(self, mirrored, mount_point):
+        self.mirrored, self.mount_point = mirrored, mount_point
+        os.makedirs(mirrored)
+        os.makedirs(mount_point)
+        self.server = subprocess.Popen(["bindfs", "-f", mirrored, mount_point])
+        wait_until("the share mounted", lambda: (os.path.ismount(mount_point), "not yet"))
+
+    def stop(self):
+        self.server.send_signal(signal.SIGSTOP)
+
+    def answer(self):
+        self.server.send_signal(signal.SIGCONT)
+
+    def unmount(self):
+        self.answer()
+        subprocess.run(["umount", self.mount_point], check=True)
+        self.server.wait(60)
+
+
+def save(desktop, name):
+    """From the dialog's OK, the name field is one step back."""
+    desktop.keys_to(DIALOG, "shift+Tab", Text(name), "Return")
+
+
+def dialog_opens_while_stopped(desktop, share, golden):
+    """The share stopped all through a run: its dialog opens, and the run saves in the home."""
+    share.stop()
+    green_coc_run(desktop)
+    desktop.window(DIALOG)
+    save(desktop, "first")
+    desktop.answer(COMPLETE, "Return")
+    if read(os.path.join(desktop.home, "first.txt")) != golden:
+        raise Failure("the save in the home does not hold the conclusions")
+    share.answer()
+    print("ok: with the share stopped, the dialog opened and the run saved in the home")
+
+
+def run_to_dialog(desktop):
+    desktop.keys_to("Terravia 1.0", "space")  # Select COC again
+    answer_green_run(desktop)
+
+
+def save_onto_stopped_share(desktop, share, earlier):
+    """Stopped just before OK, once the dialog stands in the share."""
+    tree_lists(desktop, share.mount_point)
+    desktop.keys_to(DIALOG, "Tab", "Tab", Text(os.path.basename(share.mount_point)))
+    desktop.keys_to(DIALOG, "Tab", "Tab", Text("report"))
+    share.stop()
+    desktop.keys_to(DIALOG, "Return")
+    pressed = time.monotonic()
+    box = desktop.window(NOT_SAVED)
+    waited = time.monotonic() - pressed
+    expected = (f"The conclusions could not be saved to "
+                f"{os.path.join(share.mount_point, 'report.txt')}: {NO_ANSWER}")
+    if labels(box) != [expected]:
+        raise Failure(f"the message reads {labels(box)}, expected {expected!r}")
+    if not 10 <= waited <= 13:
+        raise Failure(f"the program said so {waited:.1f} s after OK, not 10 to 13 s")
+    print(f"ok: {waited:.1f} s after OK, the program said the location did not answer")
+    desktop.answer(NOT_SAVED, "Return")
+    desktop.answer(INFO, "y")  # another location
+    share.answer()
+    save(desktop, "second")
+    desktop.answer(COMPLETE, "Return")
+    # The save given up on undoes itself as soon as the share answers.
+    wait_until("the earlier report back, alone on the share",
+               lambda: (sorted(os.listdir(share.mirrored)) == ["report.txt"] and
+                        read(earlier) == EARLIER, sorted(os.listdir(share.mirrored))))
+    print("ok: another location saved, and the share holds the earlier report as it was")
+
+
+def slow_save(desktop):
+    """Each call of the save waits 8 s, and returns: the save is not given up."""
+    tracer = Tracer(desktop.app.pid, ["-e", f"trace={SLOW_CALLS}",
+                                      "-e", f"inject={SLOW_CALLS}:delay_enter={SLOW}"])
+    save(desktop, "slow")
+    desktop.window(COMPLETE)
+    tracer.stop()
+    desktop.answer(COMPLETE, "Return")
+    print("ok: a save whose every call took 8 s completed")
+
+
+def ended_while_reading(desktop, share):
+    tree_lists(desktop, share.mount_point)
+    share.stop()
+    desktop.keys_to(DIALOG, "Tab", "Tab", Text(os.path.basename(share.mount_point)), "Right")
+    time.sleep(1)  # for the reading of the stopped share to be under way
+    desktop.app.send_signal(signal.SIGTERM)
+    try:
+        desktop.app.wait(2)
+    except subprocess.TimeoutExpired as late:
+        raise Failure("the program was still there 2 s after SIGTERM") from late
+    print("ok: ended while a reading of the stopped share was blocked, gone within 2 s")
+
+
+def run(program, golden):
+    with Desktop(program) as desktop:
+        share = Share(os.path.join(desktop.scratch, "mirrored"),
+                      os.path.join(desktop.home, "share"))
+        earlier = os.path.join(share.mirrored, "report.txt")
+        write(earlier, EARLIER)
+        try:
+            dialog_opens_while_stopped(desktop, share, golden)
+            run_to_dialog(desktop)
+            save_onto_stopped_share(desktop, share, earlier)
+            run_to_dialog(desktop)
+            slow_save(desktop)
+            run_to_dialog(desktop)
+            ended_while_reading(desktop, share)
+            if sorted(os.listdir(share.mirrored)) != ["report.txt"] or read(earlier) != EARLIER:
+                raise Failure("the program left something on the share")
+        finally:
+            share.unmount()
+
+
+if __name__ == "__main__":
+    if os.geteuid() != 0 or shutil.which("bindfs") is None or not os.path.exists("/dev/fuse"):
+        print("FAIL: needs root, bindfs and /dev/fuse, for a share of the test's own")
+        sys.exit(1)
+    if os.environ.get("TERRAVIA_PRIVATE_MOUNTS") != "1":
+        # The share is mounted where only this test sees it.
+        os.environ["TERRAVIA_PRIVATE_MOUNTS"] = "1"
+        os.execvp("unshare", ["unshare", "--mount", "--propagation", "private",
+                              sys.executable, *sys.argv])
+    run_with_golden(run, "a share that stops answering: no freeze, no run lost")

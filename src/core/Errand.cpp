@@ -23,7 +23,7 @@ bool Errand::finished() const {
 
 bool Errand::stuck(std::chrono::milliseconds patience) const {
     const std::lock_guard lock(mutex_);
-    return !finished_ && calling_ && Clock::now() - callStarted_ >= patience;
+    return !finished_ && CallStuck(Clock::now(), patience);
 }
 
 bool Errand::await(std::chrono::milliseconds patience, std::chrono::milliseconds limit) {
@@ -33,7 +33,7 @@ bool Errand::await(std::chrono::milliseconds patience, std::chrono::milliseconds
         if (finished_)
             return true;
         const Clock::time_point now = Clock::now();
-        if (now >= end || (calling_ && now - callStarted_ >= patience))
+        if (now >= end || CallStuck(now, patience))
             return false;
         // A call that starts later has a later deadline: woken at its start, this looks again.
         const Clock::time_point deadline = calling_ ? std::min(end, callStarted_ + patience) : end;

@@ -37,6 +37,10 @@ private:
     friend std::shared_ptr<Errand> StartErrand(std::function<void()> work);
     friend bool SettleErrand();
     void finish();
+    // With the mutex held.
+    bool CallStuck(Clock::time_point now, std::chrono::milliseconds patience) const {
+        return calling_ && now - callStarted_ >= patience;
+    }
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;

@@ -42,10 +42,6 @@ QString DriveDirectory(const QString& rootPath, const std::vector<Volume>& mount
 // a reading that takes longer is seen to wait.
 constexpr int NotAnsweredAfter = 300; // milliseconds
 
-} // namespace
-
-namespace {
-
 bool IsReturn(const QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return false;

@@ -114,10 +114,12 @@ QVariant DirectoryTree::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole:
         return folder_;
     // A directory is read by its whole path, so that the tree says where the user is.
-    case Qt::AccessibleTextRole:
-        return reading_.contains(PathOf(node)) && !node->read
-                   ? QDir::toNativeSeparators(PathOf(node)) + QStringLiteral(", not read yet")
-                   : QDir::toNativeSeparators(PathOf(node));
+    case Qt::AccessibleTextRole: {
+        const QString path = PathOf(node);
+        const QString text = QDir::toNativeSeparators(path);
+        return reading_.contains(path) && !node->read ? text + QStringLiteral(", not read yet")
+                                                      : text;
+    }
     case QFileSystemModel::FilePathRole:
         return PathOf(node);
     default:

@@ -23,9 +23,6 @@ constexpr const char* PseudoFileSystems[] = {
     "squashfs", "sysfs",       "tmpfs",    "tracefs",
 };
 
-// Drive letters ignore case, as Windows' names do.
-const Qt::CaseSensitivity RootCase = NameCase;
-
 bool IsPseudo(const QByteArray& type) {
     return std::any_of(std::begin(PseudoFileSystems), std::end(PseudoFileSystems),
                        [&type](const char* pseudo) { return type == pseudo; });
@@ -71,7 +68,7 @@ Volume VolumeOf(const QString& path, const std::vector<Volume>& mounted) {
     for (const Volume& volume : mounted) {
         const QString root =
             volume.rootPath.endsWith(u'/') ? volume.rootPath : volume.rootPath + u'/';
-        if (wanted.startsWith(root, RootCase) && root.size() >= longest) {
+        if (wanted.startsWith(root, NameCase) && root.size() >= longest) {
             holder = volume;
             longest = root.size();
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/Form1.h"
+#include "core/Errand.h"
 
 #include <QApplication>
 
@@ -103,7 +104,16 @@ int main(int argc, char* argv[]) {
     PassOn();
     QApplication::setApplicationName(QStringLiteral("Terravia"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    terravia::Form1 form;
-    form.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        terravia::Form1 form;
+        form.show();
+        status = QApplication::exec();
+    }
+    // A save given up on a location that has answered again is undoing itself: it is given a
+    // moment. One still held by the system stays there; nothing of the program's teardown runs
+    // under it.
+    if (!terravia::AwaitErrands(std::chrono::seconds(1)))
+        std::_Exit(status);
+    return status;
 }

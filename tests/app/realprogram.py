@@ -5,6 +5,7 @@ Xvfb, a private D-Bus session with its AT-SPI bus, and Terravia on them; the pro
 are read from the accessibility bus and driven with keys, as a keyboard user drives them.
 """
 
+import ctypes
 import os
 import pathlib
 import shutil
@@ -111,9 +112,22 @@ class Desktop:
         if self.orca_log:
             self.start(["orca", "--replace", "--debug-file", self.orca_log])
             wait_until("Orca on the bus", lambda: (self.application("orca"), "not yet"))
+        self.start_terravia()
+        return self
+
+    def start_terravia(self):
+        """The program, on the accessibility bus."""
         self.start_program([self.program], dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                                                 QT_QPA_PLATFORM="xcb"))
-        return self
+
+    def close(self, title):
+        """Closes the window of this title as its close button does, and waits for the
+        program's exit; returns its status."""
+        ids = xdotool("search", "--onlyvisible", "--name", f"^{title}$")
+        if not ids:
+            raise Failure(f"no window \"{title}\" to close")
+        ask_to_close(int(ids[0]))
+        return self.app.wait(DEADLINE)
 
     def __exit__(self, *failure):
         for process in reversed(self.processes):
@@ -256,6 +270,39 @@ class Tracer:
 def desktop_for(program):
     """The desktop the program runs on: Wine's for a Windows program."""
     return WineDesktop(program) if program.endswith(".exe") else Desktop(program)
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+
+
+class _Event(ctypes.Union):
+    _fields_ = [("client", _ClientMessage), ("pad", ctypes.c_long * 24)]
+
+
+def ask_to_close(window):
+    """What a window manager sends when the user clicks a window's close button: the
+    WM_DELETE_WINDOW message, which the program answers as a close."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = (ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int)
+    x11.XSendEvent.argtypes = (ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                               ctypes.c_void_p)
+    x11.XFlush.argtypes = x11.XCloseDisplay.argtypes = (ctypes.c_void_p,)
+    display = x11.XOpenDisplay(None)
+    event = _Event()
+    event.client.type = 33  # ClientMessage
+    event.client.window = window
+    event.client.message_type = x11.XInternAtom(display, b"WM_PROTOCOLS", 0)
+    event.client.format = 32
+    event.client.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    x11.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+    x11.XFlush(display)
+    x11.XCloseDisplay(display)
 
 
 def xdotool(*arguments):

@@ -7,21 +7,31 @@
 
 namespace terravia {
 
-// The watcher on its thread: it takes a directory, watches it, and says so.
-class Watcher : public QFileSystemWatcher {
+// The watcher on its thread: it takes a directory, watches it, and says so. Its system
+// watcher is made on that thread, which Windows' own ties to the thread that makes it.
+class Watcher : public QObject {
     Q_OBJECT
 
 public:
     void add(const QString& directory, bool alone) {
-        if (alone && !directories().isEmpty() && directories() != QStringList{directory})
-            removePaths(directories());
-        if (!directories().contains(directory))
-            addPath(directory);
+        if (watcher_ == nullptr) {
+            watcher_ = new QFileSystemWatcher(this);
+            connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &Watcher::changed);
+        }
+        const QStringList watched = watcher_->directories();
+        if (alone && !watched.isEmpty() && watched != QStringList{directory})
+            watcher_->removePaths(watched);
+        if (!watcher_->directories().contains(directory))
+            watcher_->addPath(directory);
         Q_EMIT added(directory);
     }
 
 Q_SIGNALS:
     void added(const QString& directory);
+    void changed(const QString& directory);
+
+private:
+    QFileSystemWatcher* watcher_ = nullptr;
 };
 
 Watches::Watches(QObject* parent)
@@ -32,7 +42,7 @@ Watches::Watches(QObject* parent)
     watcher_->moveToThread(thread_);
     connect(this, &Watches::add, watcher_, &Watcher::add);
     connect(watcher_, &Watcher::added, this, &Watches::watching);
-    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, &Watches::changed);
+    connect(watcher_, &Watcher::changed, this, &Watches::changed);
     connect(thread_, &QThread::finished, watcher_, &QObject::deleteLater);
     connect(thread_, &QThread::finished, thread_, &QObject::deleteLater);
     thread_->start();

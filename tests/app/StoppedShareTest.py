@@ -12,7 +12,9 @@ driven from the keyboard:
      and saves elsewhere; closed by its close button once the share answers again, it leaves
      the earlier report as it was and nothing beside it;
   3. saves where each call of the save is 8 seconds slow, and completes;
-  4. is ended while a reading of the stopped share is blocked, and is gone within 2 seconds.
+  4. opens the stopped share in its dialog's tree, which says the share has not answered, and
+     then saves beside it;
+  5. is ended while a reading of the stopped share is blocked, and is gone within 2 seconds.
 
     StoppedShareTest.py PATH-TO-TERRAVIA GOLDEN-FILE
 
@@ -27,13 +29,14 @@ import sys
 import time
 
 from realprogram import (DIALOG, INFO, Desktop, Failure, Text, Tracer, answer_green_run,
-                         green_coc_run, labels, read, run_with_golden, tree_lists, wait_until,
-                         write)
+                         children, green_coc_run, labels, read, run_with_golden, tree_lists,
+                         wait_until, write)
 
 EARLIER = b"Earlier report, kept as it was\n"
 NOT_SAVED = "Conclusions file not saved"
 COMPLETE = "Process complete"
 NO_ANSWER = "The location did not answer for 10 seconds."
+NOT_ANSWERED = "This directory has not answered yet."
 SLOW = 8_000_000  # microseconds, each slow call of the save
 SLOW_CALLS = "fdatasync,fsync,link,linkat,rename,renameat,renameat2,fchmod"
 
@@ -41,11 +44,11 @@ SLOW_CALLS = "fdatasync,fsync,link,linkat,rename,renameat,renameat2,fchmod"
 class Share:
     """bindfs in the foreground, mirroring a directory of the test's own at the mount point."""
 
-    def __init__(self, mirrored, mount_point):
+    def __init__(self, mirrored, mount_point, options=()):
         self.mirrored, self.mount_point = mirrored, mount_point
         os.makedirs(mirrored)
-        os.makedirs(mount_point)
-        self.server = subprocess.Popen(["bindfs", "-f", mirrored, mount_point])
+        os.makedirs(mount_point, exist_ok=True)
+        self.server = subprocess.Popen(["bindfs", "-f", *options, mirrored, mount_point])
         wait_until("the share mounted", lambda: (os.path.ismount(mount_point), "not yet"))
 
     def stop(self):
@@ -56,7 +59,8 @@ class Share:
 
     def unmount(self):
         self.answer()
-        subprocess.run(["umount", self.mount_point], check=True)
+        # Lazily: a program that still holds the share lets go of it as it ends.
+        subprocess.run(["umount", "--lazy", self.mount_point], check=True)
         self.server.wait(60)
 
 
@@ -127,11 +131,31 @@ def slow_save(desktop):
     print("ok: a save whose every call took 8 s completed")
 
 
-def ended_while_reading(desktop, share):
+def open_stopped_share(desktop, share):
+    """Opens the stopped share in the tree: the file list says, where no file name stands,
+    that the share has not answered."""
     tree_lists(desktop, share.mount_point)
     share.stop()
     desktop.keys_to(DIALOG, "Tab", "Tab", Text(os.path.basename(share.mount_point)), "Right")
-    time.sleep(1)  # for the reading of the stopped share to be under way
+    wait_until("the file list saying the share has not answered", lambda: (
+        children(desktop.window(DIALOG))[3].description == NOT_ANSWERED,
+        children(desktop.window(DIALOG))[3].description))
+
+
+def saved_elsewhere_after_opening(desktop, share, golden):
+    """The window answers while the share is read: the user goes back up to the home and
+    saves there."""
+    open_stopped_share(desktop, share)
+    desktop.keys_to(DIALOG, "Left", "Left")  # closes the share, then its parent is current
+    desktop.answer(DIALOG, "Tab", "Tab", Text("beside"), "Return")
+    desktop.answer(COMPLETE, "Return")
+    if not read(os.path.join(desktop.home, "beside.txt")).startswith(golden):
+        raise Failure("the save beside the stopped share does not hold the conclusions")
+    print("ok: the stopped share opened in the tree, then the run saved beside it")
+
+
+def ended_while_reading(desktop, share):
+    open_stopped_share(desktop, share)
     desktop.app.send_signal(signal.SIGTERM)
     try:
         desktop.app.wait(2)
@@ -153,6 +177,9 @@ def run(program, golden):
             desktop.start_terravia()
             green_coc_run(desktop)
             slow_save(desktop)
+            run_to_dialog(desktop)
+            saved_elsewhere_after_opening(desktop, share, golden)
+            share.answer()
             run_to_dialog(desktop)
             ended_while_reading(desktop, share)
             if sorted(os.listdir(share.mirrored)) != ["report.txt"] or read(earlier) != EARLIER:

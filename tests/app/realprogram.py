@@ -205,14 +205,16 @@ class WineDesktop(Desktop):
     accessibility bus: its windows are found by their titles and driven with keys. Its home is
     drive c, where the save-location dialog opens."""
 
-    def __init__(self, program):
+    def __init__(self, program, runner=()):
+        """With a runner, such as setpriv and its arguments, Wine runs through it."""
         super().__init__(program)
         self.home = os.path.join(os.environ["WINEPREFIX"], "drive_c")
         self.drives = []
+        self.runner = list(runner)
 
     def __enter__(self):
         self.start_display()
-        self.start_program(["wine", self.program])
+        self.start_program([*self.runner, "wine", self.program])
         return self
 
     def __exit__(self, *failure):

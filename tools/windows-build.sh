@@ -13,7 +13,8 @@
 #      the golden bytes through a link on a drive of its own; the installer installs
 #      silently into a folder of the user's choice, with its Start-menu entry, an update goes
 #      into the same folder, the installed program shows its window, and the uninstaller
-#      removes every file it installed.
+#      removes every file it installed; as root, a mapped drive whose server stops answering is
+#      listed in the save dialog, and a save onto it is given up with the program's sentence.
 # TERRAVIA_WINDOWS_STEPS=qt stops after the first step, =tests after the second.
 set -e
 cd "$(dirname "$0")/.."
@@ -156,6 +157,14 @@ as_user wine wineboot --init >/dev/null 2>&1
 as_user wineserver -w
 as_user /usr/bin/python3 tests/app/KeyboardSaveTest.py "$folder/terravia.exe" \
     tests/ranking/golden/green-group12.txt
+# A mapped drive whose server stops answering: root mounts the share, in a mount namespace of
+# the test's own, and the program runs as nobody.
+if [ "$(id -u)" = 0 ]; then
+    need_packages bindfs
+    /usr/bin/python3 tests/app/WineStoppedShareTest.py "$folder/terravia.exe" nobody nogroup
+else
+    echo "the stopped mapped drive needs root, for its mount: not tried" >&2
+fi
 # A first install into a folder of the user's choice, then an update with no folder named: it
 # goes where Terravia already is. NSIS reads /D= unquoted and last, so a name with blanks is
 # passed as separate words, which Wine joins with blanks.

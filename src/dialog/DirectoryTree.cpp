@@ -2,10 +2,10 @@
 
 #include "dialog/DirectoryTree.h"
 
+#include "dialog/Volumes.h"
 #include "dialog/Watches.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHash>
 #include <QSet>
@@ -53,9 +53,8 @@ DirectoryTree::DirectoryTree(const QIcon& folder, QObject* parent)
     , folder_(folder)
     , order_(NameOrder())
     , watches_(new Watches(this)) {
-    for (const QFileInfo& drive : QDir::drives()) {
+    for (const QString& root : DriveRoots()) {
         auto node = std::make_unique<Node>();
-        const QString root = drive.absoluteFilePath();
         node->name = root == u"/" ? root : root.chopped(root.endsWith(u'/') ? 1 : 0);
         node->row = static_cast<int>(drives_.size());
         drives_.push_back(std::move(node));

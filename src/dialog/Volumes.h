@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -26,6 +27,9 @@ std::vector<Volume> ChoosableVolumes(const std::vector<Volume>& mounted);
 // The mounted volumes by their roots, as the system lists them without asking any of them:
 // their labels unknown, and each taken as ready until it is asked.
 std::vector<Volume> MountedVolumes();
+// The roots of the directory tree, as the system gives them without asking any drive: the
+// drive letters on Windows, the one root elsewhere.
+QStringList DriveRoots();
 // The volume at the root, asked for its label and state; a volume that does not answer keeps
 // the caller waiting, so only a reading thread asks.
 Volume AskVolume(const Volume& listed);

@@ -45,4 +45,8 @@ std::vector<Volume> MountedVolumes() {
     return volumes;
 }
 
+QStringList DriveRoots() {
+    return {QStringLiteral("/")};
+}
+
 } // namespace terravia

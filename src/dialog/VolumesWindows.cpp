@@ -19,4 +19,12 @@ std::vector<Volume> MountedVolumes() {
     return volumes;
 }
 
+// Qt's own list of drives asks each drive for its type, which waits on one that has gone.
+QStringList DriveRoots() {
+    QStringList roots;
+    for (const Volume& volume : MountedVolumes())
+        roots.append(volume.rootPath);
+    return roots;
+}
+
 } // namespace terravia

@@ -4,21 +4,17 @@
 // of the main window beside a bare widget showing the same picture.
 
 #include "app/Form1.h"
-#include "app/QtPrompts.h"
 #include "core/Conclusions.h"
 #include "output/ConclusionsFile.h"
 #include "output/ReplaceFile.h"
 #include "ranking/CocGroups.h"
 #include "ranking/RankTechnologies.h"
-#include "support/ModalDriver.h"
 #include "support/Runs.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPixmap>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -109,40 +105,6 @@ private:
 
 } // namespace
 
-namespace {
-
-// From a key that answers a real question box to the next box on screen: N, by its letter,
-// and Return, on the focused Yes.
-void AnswerToNextBox(benchmark::State& state) {
-    const Qt::Key key = state.range(0) == 0 ? Qt::Key_N : Qt::Key_Return;
-    QWidget owner;
-    QtPrompts prompts(&owner);
-    for (auto _ : state) {
-        ModalDriver driver;
-        QElapsedTimer clock;
-        qint64 elapsed = 0;
-        driver.then([&](QWidget* box) {
-            clock.start();
-            QTest::keyClick(box->windowHandle(), key);
-        });
-        driver.then([&](QWidget* box) {
-            elapsed = clock.nsecsElapsed();
-            box->close();
-        });
-        prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("First?"));
-        prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("Second?"));
-        state.SetIterationTime(double(elapsed) / 1e9);
-    }
-}
-
-} // namespace
-
-BENCHMARK(AnswerToNextBox)
-    ->ArgName("return")
-    ->Arg(0)
-    ->Arg(1)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeRun)->ArgName("group")->Arg(4)->Arg(12)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteFile)->ArgName("lines")->Arg(2496)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(ShowForm1)->Unit(benchmark::kMillisecond);

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
@@ -23,6 +24,46 @@ void PlainButtons(QDialog& box) {
     for (QAbstractButton* button : box.findChildren<QAbstractButton*>())
         button->setIcon(QIcon());
 }
+
+// Qt answers a button's letter, alone or with Alt, only once the button has been shown
+// pressed for a tenth of a second, and a key typed meanwhile goes nowhere: here the letter
+// answers at once, as Windows' own boxes do, and the next key reaches the next box.
+class LettersAnswerAtOnce : public QObject {
+public:
+    explicit LettersAnswerAtOnce(QMessageBox& box)
+        : box_(box) {
+        box.installEventFilter(this);
+        for (QAbstractButton* button : box.buttons())
+            button->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Shortcut) { // Alt and the letter
+            auto* button = qobject_cast<QAbstractButton*>(watched);
+            if (button == nullptr || !box_.buttons().contains(button))
+                return false;
+            button->click();
+            return true;
+        }
+        if (event->type() != QEvent::KeyPress || watched != &box_)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier)) != 0)
+            return false;
+        for (QAbstractButton* button : box_.buttons()) {
+            const QKeySequence letter = button->shortcut();
+            if (!letter.isEmpty() && letter[0].key() == key->key()) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QMessageBox& box_;
+};
 
 // Most saves end at once: the window's thread looks this long before it draws and reads
 // the windows while it waits, well within a key's or a screen reader's patience.
@@ -74,6 +115,7 @@ bool QtPrompts::askYesNo(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);
     PlainButtons(box);
+    const LettersAnswerAtOnce letters(box);
     box.exec();
     // However the box was closed, the answer is Yes or No.
     return box.clickedButton() == box.button(QMessageBox::Yes);
@@ -82,6 +124,7 @@ bool QtPrompts::askYesNo(const QString& title, const QString& text) {
 void QtPrompts::showMessage(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner_);
     PlainButtons(box);
+    const LettersAnswerAtOnce letters(box);
     box.exec();
 }
 

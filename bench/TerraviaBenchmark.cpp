@@ -4,17 +4,23 @@
 // of the main window beside a bare widget showing the same picture.
 
 #include "app/Form1.h"
+#include "app/QtPrompts.h"
 #include "core/Conclusions.h"
 #include "output/ConclusionsFile.h"
 #include "output/ReplaceFile.h"
 #include "ranking/CocGroups.h"
 #include "ranking/RankTechnologies.h"
+#include "screening/TonnageMedium.h"
+#include "support/ModalDriver.h"
 #include "support/Runs.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -105,6 +111,81 @@ private:
 
 } // namespace
 
+namespace {
+
+// A key given to a real box as the platform gives it, shortcuts first.
+void Press(QWidget* box, Qt::Key key) {
+    QTest::keyClick(box->windowHandle(), key);
+}
+
+// From a key that answers a real question box to the next box on screen: N, by its letter,
+// and Return, on the focused Yes.
+void AnswerToNextBox(benchmark::State& state) {
+    const Qt::Key key = state.range(0) == 0 ? Qt::Key_N : Qt::Key_Return;
+    QWidget owner;
+    QtPrompts prompts(&owner);
+    for (auto _ : state) {
+        ModalDriver driver;
+        QElapsedTimer clock;
+        qint64 elapsed = 0;
+        driver.then([&](QWidget* box) {
+            clock.start();
+            Press(box, key);
+        });
+        driver.then([&](QWidget* box) {
+            elapsed = clock.nsecsElapsed();
+            box->close();
+        });
+        prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("First?"));
+        prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("Second?"));
+        state.SetIterationTime(double(elapsed) / 1e9);
+    }
+}
+
+// The heaviest step between two boxes: Return on the medium's first question, the ranking of
+// the technologies that follows (for a land use, with no group chosen: the largest report),
+// up to the ex-situ assessment's first box; the run then stops red at once.
+void RankingToNextBox(benchmark::State& state) {
+    QWidget owner;
+    QtPrompts prompts(&owner);
+    int lines = 0;
+    for (auto _ : state) {
+        Session session;
+        ResetSession(session);
+        ModalDriver driver;
+        QElapsedTimer clock;
+        qint64 elapsed = 0;
+        driver.then([&](QWidget* box) {
+            clock.start();
+            Press(box, Qt::Key_Return);
+        });
+        driver.then([&](QWidget* box) {
+            elapsed = clock.nsecsElapsed();
+            box->findChild<QLineEdit*>()->setText(QStringLiteral("50"));
+            Press(box, Qt::Key_Return);
+        });
+        for (int later = 0; later < 3; ++later) // recalcitrant, not an option, process complete
+            driver.then([](QWidget* box) { Press(box, Qt::Key_Return); });
+        Wizard wizard{session, prompts};
+        AskMedium(wizard);
+        RankTechnologies(wizard);
+        if (!driver.failures().isEmpty())
+            state.SkipWithError("the run did not follow its boxes");
+        lines = session.ConclusionCount;
+        state.SetIterationTime(double(elapsed) / 1e9);
+    }
+    state.counters["lines"] = lines;
+}
+
+} // namespace
+
+BENCHMARK(AnswerToNextBox)
+    ->ArgName("return")
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(RankingToNextBox)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeRun)->ArgName("group")->Arg(4)->Arg(12)->Arg(0)->Unit(benchmark::kMillisecond);
 BENCHMARK(WriteFile)->ArgName("lines")->Arg(2496)->Arg(32767)->Unit(benchmark::kMillisecond);
 BENCHMARK(ShowForm1)->Unit(benchmark::kMillisecond);

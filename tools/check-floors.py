@@ -1,10 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Checks from the #include lines that the code stands on its floors, each including only
-those below it: the foundation (src/core, Qt Core alone), the stages that the ranking leads on
-to (targets, biological, output, side by side), the ranking, the main window's controls, the
-screening that runs it all from the window and the save-location dialog beside it, and the
-application shell (src/app) on top.
+"""Checks from the #include lines that the code stands on its floors, each folder including only
+those below it: the floors and their folders are the table of src/floors.md, the one list of
+them, which the build reads too.
 
     check-floors.py [ROOT]
 
@@ -18,8 +16,21 @@ import pathlib
 import re
 import sys
 
-FLOORS = {"core": 0, "targets": 1, "biological": 1, "output": 1, "ranking": 2, "controls": 3,
-          "screening": 4, "dialog": 4, "app": 5}
+ROW = re.compile(r"^\| (\d+) \| `([a-z]+)/` \|", re.MULTILINE)
+
+
+def floors(root):
+    """{folder: floor}, in the order of src/floors.md."""
+    table = (root / "src" / "floors.md").read_text(encoding="utf-8")
+    return {folder: int(floor) for floor, folder in ROW.findall(table)}
+
+
+def order(floors_of):
+    """The floors as a line, lowest first: the folders of one floor side by side."""
+    by_floor = {}
+    for folder, floor in floors_of.items():
+        by_floor.setdefault(floor, []).append(folder)
+    return " < ".join(", ".join(by_floor[floor]) for floor in sorted(by_floor))
 # What a stage's test may include beside its floors: the scripted prompts, stretches of a run
 # the texts the tests expect and the data columns.
 CORE_SUPPORT = ("support/ScriptedPrompts.h", "support/Runs.h", "support/Texts.h",
@@ -36,6 +47,7 @@ def includes(folder):
 
 
 def check(root):
+    FLOORS = floors(root)  # pylint: disable=invalid-name
     faults = []
     for path, target, _ in includes(root / "src"):
         folder = path.relative_to(root / "src").parts[0]
@@ -62,11 +74,14 @@ def check(root):
 
 
 if __name__ == "__main__":
+    if sys.argv[1:2] in (["-h"], ["--help"]):
+        print(__doc__)
+        print("The floors: " + order(floors(pathlib.Path(__file__).resolve().parent.parent)))
+        sys.exit(0)
     root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".").resolve()
     faults = check(root)
     for fault in faults:
         print(fault)
     if not faults:
-        print("floors: every include runs downward, core < targets, biological, output < "
-              "ranking < controls < screening, dialog < app")
+        print("floors: every include runs downward, " + order(floors(root)))
     sys.exit(1 if faults else 0)

@@ -136,8 +136,8 @@ void AnswerToNextBox(benchmark::State& state) {
             elapsed = clock.nsecsElapsed();
             box->close();
         });
-        prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("First?"));
-        prompts.askYesNo(QStringLiteral("Information required"), QStringLiteral("Second?"));
+        prompts.askYesNo(QStringLiteral("First?"), QStringLiteral("Information required"));
+        prompts.askYesNo(QStringLiteral("Second?"), QStringLiteral("Information required"));
         state.SetIterationTime(double(elapsed) / 1e9);
     }
 }

@@ -111,7 +111,7 @@ private:
 
 } // namespace
 
-bool QtPrompts::askYesNo(const QString& title, const QString& text) {
+bool QtPrompts::askYesNo(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);
     PlainButtons(box);
@@ -121,14 +121,14 @@ bool QtPrompts::askYesNo(const QString& title, const QString& text) {
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
-void QtPrompts::showMessage(const QString& title, const QString& text) {
+void QtPrompts::showMessage(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner_);
     PlainButtons(box);
     const LettersAnswerAtOnce letters(box);
     box.exec();
 }
 
-std::optional<QString> QtPrompts::askText(const QString& title, const QString& prompt) {
+std::optional<QString> QtPrompts::askText(const QString& prompt, const QString& title) {
     QInputDialog box(owner_);
     box.setInputMode(QInputDialog::TextInput);
     box.setWindowTitle(title);

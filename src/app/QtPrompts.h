@@ -15,9 +15,9 @@ public:
     explicit QtPrompts(QWidget* owner)
         : owner_(owner) {}
 
-    bool askYesNo(const QString& title, const QString& text) override;
-    void showMessage(const QString& title, const QString& text) override;
-    std::optional<QString> askText(const QString& title, const QString& prompt) override;
+    bool askYesNo(const QString& text, const QString& title) override;
+    void showMessage(const QString& text, const QString& title) override;
+    std::optional<QString> askText(const QString& prompt, const QString& title) override;
     std::optional<QString> askSaveLocation(const QString& caption) override;
     bool waitFor(Errand& errand, std::chrono::milliseconds patience) override;
 

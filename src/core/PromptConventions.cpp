@@ -7,17 +7,17 @@
 namespace terravia {
 
 Answer AskYesNo(Conversation& wizard, const QString& question) {
-    return wizard.prompts.askYesNo(InformationRequired, question) ? Answer::Yes : Answer::No;
+    return wizard.prompts.askYesNo(question, InformationRequired) ? Answer::Yes : Answer::No;
 }
 
 void ShowMessage(Conversation& wizard, const QString& text, const QString& title) {
-    wizard.prompts.showMessage(title, text);
+    wizard.prompts.showMessage(text, title);
 }
 
 double AskPositiveNumber(Conversation& wizard, const QString& prompt, const QString& title,
                          const QString& rejection) {
     for (;;) {
-        const QString reply = wizard.prompts.askText(title, prompt).value_or(QString());
+        const QString reply = wizard.prompts.askText(prompt, title).value_or(QString());
         if (!reply.isEmpty()) {
             const double value = ReadNumber(reply);
             if (value > 0)

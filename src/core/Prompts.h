@@ -19,11 +19,11 @@ public:
     virtual ~Prompts() = default;
 
     // A question with the buttons Yes and No; true means Yes.
-    virtual bool askYesNo(const QString& title, const QString& text) = 0;
+    virtual bool askYesNo(const QString& text, const QString& title) = 0;
     // A message with an OK button only.
-    virtual void showMessage(const QString& title, const QString& text) = 0;
+    virtual void showMessage(const QString& text, const QString& title) = 0;
     // A single-line input box with an empty default; no value when it was cancelled.
-    virtual std::optional<QString> askText(const QString& title, const QString& prompt) = 0;
+    virtual std::optional<QString> askText(const QString& prompt, const QString& title) = 0;
     // The save-location dialog under the given caption; the chosen path when OK was
     // clicked, no value when the dialog was closed otherwise.
     virtual std::optional<QString> askSaveLocation(const QString& caption) = 0;

@@ -39,8 +39,8 @@ private Q_SLOTS:
                 box->button(answer)->click();
             });
         }
-        QCOMPARE(prompts_.askYesNo(Info, u"Is it so?"_s), true);
-        QCOMPARE(prompts_.askYesNo(Info, u"Is it so?"_s), false);
+        QCOMPARE(prompts_.askYesNo(u"Is it so?"_s, Info), true);
+        QCOMPARE(prompts_.askYesNo(u"Is it so?"_s, Info), false);
         // Answered by the keyboard, at once, so that the next key reaches the next box: the
         // letters alone or with Alt, Space and Return on the focused Yes, and Escape as No.
         struct Key {
@@ -75,7 +75,7 @@ private Q_SLOTS:
                     driver_->fail(QKeySequence(key.key | key.modifiers).toString() +
                                   u" did not answer at once"_s);
             });
-            QCOMPARE(prompts_.askYesNo(Info, u"Q"_s), key.yes);
+            QCOMPARE(prompts_.askYesNo(u"Q"_s, Info), key.yes);
         }
     }
 
@@ -89,7 +89,7 @@ private Q_SLOTS:
                 driver_->fail(u"wrong message box"_s);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        prompts_.showMessage(NoActionTitle, NoActionText);
+        prompts_.showMessage(NoActionText, NoActionTitle);
     }
 
     void realInputBox() {
@@ -104,7 +104,7 @@ private Q_SLOTS:
             QTest::keyClicks(field, u"12 t"_s);
             QTest::keyClick(field, Qt::Key_Return);
         });
-        QCOMPARE(prompts_.askText(TonnageTitle, u"Enter the tonnage"_s),
+        QCOMPARE(prompts_.askText(u"Enter the tonnage"_s, TonnageTitle),
                  std::optional<QString>(u"12 t"_s));
     }
 
@@ -113,7 +113,7 @@ private Q_SLOTS:
             QTest::keyClicks(window->findChild<QLineEdit*>(), u"5"_s);
             QTest::keyClick(window, Qt::Key_Escape);
         });
-        QCOMPARE(prompts_.askText(u"T"_s, u"P"_s), std::nullopt);
+        QCOMPARE(prompts_.askText(u"P"_s, u"T"_s), std::nullopt);
     }
 
     void realPromptsShowAFreshDialog() {

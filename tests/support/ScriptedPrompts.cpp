@@ -101,16 +101,16 @@ const Step* ScriptedPrompts::next(Step::Kind kind, const QString& title, const Q
     return &step;
 }
 
-bool ScriptedPrompts::askYesNo(const QString& title, const QString& text) {
+bool ScriptedPrompts::askYesNo(const QString& text, const QString& title) {
     const Step* step = next(Step::Kind::Question, title, text);
     return step == nullptr || step->yes;
 }
 
-void ScriptedPrompts::showMessage(const QString& title, const QString& text) {
+void ScriptedPrompts::showMessage(const QString& text, const QString& title) {
     next(Step::Kind::Message, title, text);
 }
 
-std::optional<QString> ScriptedPrompts::askText(const QString& title, const QString& prompt) {
+std::optional<QString> ScriptedPrompts::askText(const QString& prompt, const QString& title) {
     const Step* step = next(Step::Kind::Input, title, prompt);
     if (step == nullptr)
         return u"1"_s;

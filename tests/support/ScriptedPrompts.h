@@ -51,9 +51,9 @@ public:
     void add(std::initializer_list<Step> steps);
     void add(const std::vector<Step>& steps);
 
-    bool askYesNo(const QString& title, const QString& text) override;
-    void showMessage(const QString& title, const QString& text) override;
-    std::optional<QString> askText(const QString& title, const QString& prompt) override;
+    bool askYesNo(const QString& text, const QString& title) override;
+    void showMessage(const QString& text, const QString& title) override;
+    std::optional<QString> askText(const QString& prompt, const QString& title) override;
     std::optional<QString> askSaveLocation(const QString& caption) override;
     // Waits on the test's thread, which draws no window.
     bool waitFor(Errand& errand, std::chrono::milliseconds patience) override;

@@ -2,8 +2,8 @@
 
 #include "app/Form1.h"
 
-#include "controls/Placement.h"
 #include "app/QtPrompts.h"
+#include "controls/Placement.h"
 #include "controls/StartUp.h"
 #include "screening/Buttons.h"
 
@@ -19,6 +19,14 @@
 
 namespace terravia {
 namespace {
+
+// The window's own font, which the buttons take, and the lists' font, in points.
+constexpr qreal WindowPoints = 8.25;
+constexpr qreal ListPoints = 9.75;
+// A caption fits its button when its advance, with this many pixels on either side, fits
+// inside the style's frame; a caption that would not is drawn smaller, down to the minimum.
+constexpr int CaptionMargin = 2;
+constexpr qreal MinimumPoints = 4;
 
 // The window's own font and the lists' font are fixed, as the controls' sizes are: a desktop
 // with a larger font would otherwise cut the captions of the fixed-size buttons.
@@ -55,13 +63,7 @@ void PlaceList(QComboBox* combo, const QString& chooses) {
                      [combo] { FitPopup(combo); });
 }
 
-void PlaceButton(QPushButton* button, const QRect& place) {
-    button->setGeometry(place);
-    FitCaption(button);
-}
-
-} // namespace
-
+// The room the style leaves for a button's caption.
 int CaptionRoom(const QPushButton* button) {
     QStyleOptionButton option;
     option.initFrom(button);
@@ -69,10 +71,12 @@ int CaptionRoom(const QPushButton* button) {
     return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
 }
 
+// The room its caption needs.
 int CaptionWidth(const QPushButton* button) {
     return button->fontMetrics().horizontalAdvance(button->text()) + 2 * CaptionMargin;
 }
 
+// Draws the button's caption smaller until it fits.
 void FitCaption(QPushButton* button) {
     QFont font = button->font();
     while (CaptionWidth(button) > CaptionRoom(button) && font.pointSizeF() > MinimumPoints) {
@@ -80,6 +84,13 @@ void FitCaption(QPushButton* button) {
         button->setFont(font);
     }
 }
+
+void PlaceButton(QPushButton* button, const QRect& place) {
+    button->setGeometry(place);
+    FitCaption(button);
+}
+
+} // namespace
 
 Form1::Form1(Prompts* prompts, QWidget* parent)
     : QWidget(parent)

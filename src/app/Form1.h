@@ -11,25 +11,10 @@
 #include <memory>
 
 class QLabel;
-class QPushButton;
 
 namespace terravia {
 
 class QtPrompts;
-
-// The window's own font, which the buttons take, and the lists' font, in points.
-inline constexpr qreal WindowPoints = 8.25;
-inline constexpr qreal ListPoints = 9.75;
-// A caption fits its button when its advance, with this many pixels on either side, fits
-// inside the style's frame; a caption that would not is drawn smaller, down to the minimum.
-inline constexpr int CaptionMargin = 2;
-inline constexpr qreal MinimumPoints = 4;
-
-// The room the style leaves for a button's caption, and the room its caption needs.
-int CaptionRoom(const QPushButton* button);
-int CaptionWidth(const QPushButton* button);
-// Draws the button's caption smaller until it fits.
-void FitCaption(QPushButton* button);
 
 // The main window: the home of the one session, with the controls that the wizard shows
 // and hides as the user moves through it.

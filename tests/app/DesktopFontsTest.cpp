@@ -9,10 +9,10 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QImage>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 using namespace terravia;
 using namespace Qt::Literals::StringLiterals;
@@ -22,12 +22,42 @@ namespace {
 const char* const Buttons[] = {"Command1", "Command2", "Command3", "Command4", "Command5"};
 const char* const Lists[] = {"Combo1", "Combo2", "Combo3"};
 
-// The room the style leaves for a button's caption, asked of the style itself.
-int StyleRoom(const QPushButton* button) {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    return button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+// The box around the pixels in which two pictures of one size differ.
+QRect Difference(const QImage& one, const QImage& other) {
+    QRect box;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x = 0; x < one.width(); ++x)
+            if (one.pixel(x, y) != other.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The caption as the user's style draws it on the button, in device pixels: what changes
+// when the caption is taken away.
+QRect DrawnCaption(QPushButton* button) {
+    const QImage with = button->grab().toImage();
+    const QString caption = button->text();
+    button->setText(QString());
+    const QImage without = button->grab().toImage();
+    button->setText(caption);
+    return Difference(with, without);
+}
+
+// The caption drawn freely in the button's font, nothing around it to cut it: its width in
+// device pixels.
+int FreeCaptionWidth(const QPushButton* button, qreal ratio) {
+    const QFontMetrics metrics(button->font());
+    QImage blank(QSize(metrics.horizontalAdvance(button->text()) + 40, metrics.height() + 20) *
+                     ratio,
+                 QImage::Format_RGB32);
+    blank.setDevicePixelRatio(ratio);
+    blank.fill(Qt::white);
+    QImage drawn = blank;
+    QPainter painter(&drawn);
+    painter.setFont(button->font());
+    painter.drawText(QPoint(20, 10 + metrics.ascent()), button->text());
+    painter.end();
+    return Difference(drawn, blank).width();
 }
 
 // Every list with its entries, as the wizard fills them.
@@ -72,13 +102,20 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&form, Deadline));
 
         for (std::size_t i = 0; i < std::size(Buttons); ++i) {
-            const auto* button = form.findChild<QPushButton*>(QLatin1StringView(Buttons[i]));
-            const int needs = QFontMetrics(button->font()).horizontalAdvance(button->text());
-            QVERIFY2(needs <= StyleRoom(button),
-                     qPrintable(u"%1: \"%2\" needs %3 px, the frame leaves %4"_s
+            auto* button = form.findChild<QPushButton*>(QLatin1StringView(Buttons[i]));
+            // Whole: as wide as when drawn freely (a pixel of smoothing either way), and
+            // clear of the button's edges.
+            const qreal ratio = button->devicePixelRatioF();
+            const QRect caption = DrawnCaption(button);
+            const QRect inside = QRect(QPoint(), button->size() * ratio).adjusted(2, 2, -2, -2);
+            QVERIFY2(caption.width() >= FreeCaptionWidth(button, ratio) - 2 &&
+                         inside.contains(caption),
+                     qPrintable(u"%1: \"%2\" is drawn %3 px wide at %4, freely %5, in %6 px"_s
                                     .arg(QLatin1StringView(Buttons[i]), button->text())
-                                    .arg(needs)
-                                    .arg(StyleRoom(button))));
+                                    .arg(caption.width())
+                                    .arg(caption.left())
+                                    .arg(FreeCaptionWidth(button, ratio))
+                                    .arg(inside.width() + 4)));
             QCOMPARE(button->font(), baseline_[qsizetype(i)].first);
             QCOMPARE(button->geometry(), baseline_[qsizetype(i)].second);
         }

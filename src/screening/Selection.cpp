@@ -87,7 +87,7 @@ void ReportSelectionRequired(Wizard& wizard) {
 }
 
 // The road of a run, first stretch: a choice goes on to the ranking (ranking/RankTechnologies.cpp),
-// which leads the rest of the run. README.md's layout section draws the whole road.
+// which leads the rest of the run. docs/design.md draws the whole road.
 void RunAnalysis(Wizard& wizard) {
     AskTonnage(wizard);
     AskMedium(wizard);

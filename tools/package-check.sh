@@ -145,7 +145,9 @@ if [ "$from" = readme ]; then
     fi
     tail -n 1 "$log"
     grep -q "there is no display to show it on" "$log" || { echo "FAIL: no no-display sentence"; exit 1; }
-    step "bash tools/test.sh" in_chroot sh -c 'cd /root/terravia && bash tools/test.sh'
+    # A chroot is no machine of its own (no mount point at its root, no /dev/fuse): the tests
+    # that need a private mount namespace skip there.
+    step "bash tools/test.sh" in_chroot sh -c 'cd /root/terravia && TERRAVIA_ALL_TESTS=0 bash tools/test.sh'
     grep -E '^(100% tests passed|suites:)' "$log" | tail -n 3
 fi
 

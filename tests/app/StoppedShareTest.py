@@ -18,7 +18,8 @@ driven from the keyboard:
 
     StoppedShareTest.py PATH-TO-TERRAVIA GOLDEN-FILE
 
-Needs root, /dev/fuse and bindfs; without them it fails, as CI runs as root.
+Needs root, /dev/fuse and bindfs; without them it exits 77, skipped, except under the README's
+test command (TERRAVIA_ALL_TESTS=1), where it fails.
 """
 
 import os
@@ -190,8 +191,11 @@ def run(program, golden):
 
 if __name__ == "__main__":
     if os.geteuid() != 0 or shutil.which("bindfs") is None or not os.path.exists("/dev/fuse"):
-        print("FAIL: needs root, bindfs and /dev/fuse, for a share of the test's own")
-        sys.exit(1)
+        # A package build may lack them; the README's test command has them, and must run it.
+        required = os.environ.get("TERRAVIA_ALL_TESTS") == "1"
+        print(("FAIL" if required else "SKIP") +
+              ": needs root, bindfs and /dev/fuse, for a share of the test's own")
+        sys.exit(1 if required else 77)
     if os.environ.get("TERRAVIA_PRIVATE_MOUNTS") != "1":
         # The share is mounted where only this test sees it.
         os.environ["TERRAVIA_PRIVATE_MOUNTS"] = "1"

@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 
 #include "app/QtPrompts.h"
+#include "controls/ListPurpose.h"
 #include "controls/Placement.h"
 #include "controls/StartUp.h"
 #include "screening/Buttons.h"
@@ -55,9 +56,7 @@ void FitPopup(QComboBox* combo) {
 
 void PlaceList(QComboBox* combo, const QString& chooses) {
     combo->setGeometry(TwipRect(2040, 240, 4215, 360));
-    // Screen readers on Linux speak a list's current entry as its name, so what the list
-    // chooses goes in the description, which they speak beside the entry.
-    combo->setAccessibleDescription(chooses);
+    TellListPurpose(*combo, chooses);
     combo->setFont(FixedFont(ListPoints));
     QObject::connect(combo->model(), &QAbstractItemModel::rowsInserted, combo,
                      [combo] { FitPopup(combo); });

@@ -2,6 +2,7 @@
 
 #include "dialog/Dialog.h"
 
+#include "controls/ListPurpose.h"
 #include "controls/Placement.h"
 #include "controls/TextField.h"
 #include "dialog/DirectoryNames.h"
@@ -87,7 +88,7 @@ void Dialog::CreateControls() {
     OKButton->setText(QStringLiteral("OK"));
     OKButton->setDefault(true);
     Drive1 = MakeControl<QComboBox>(this, "Drive1", TwipRect(120, 120, 5055, 315));
-    Drive1->setAccessibleDescription(QStringLiteral("Drive"));
+    TellListPurpose(*Drive1, QStringLiteral("Drive"));
     Dir1 = MakeControl<QTreeView>(this, "Dir1", TwipRect(120, 480, 5055, 2790));
     Dir1->setAccessibleName(QStringLiteral("Directory"));
     File1 = MakeControl<QListView>(this, "File1", TwipRect(120, 3360, 5055, 2820));

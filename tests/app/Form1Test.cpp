@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/Form1.h"
+#include "screening/RiskScreening.h"
+#include "screening/Selection.h"
 #include "support/Columns.h"
+#include "support/Heard.h"
 #include "support/ModalDriver.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestMain.h"
@@ -129,6 +132,30 @@ private Q_SLOTS:
         }
     }
 
+    // Each list is heard by what it chooses, empty, filled, open and after a choice.
+    void listsAreHeardByTheirPurpose() {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form, Deadline));
+        const std::pair<const char*, QString> lists[] = {{"Combo1", u"Selection mode"_s},
+                                                         {"Combo2", u"Historical land use"_s},
+                                                         {"Combo3", u"COC group"_s}};
+        for (const auto& [name, purpose] : lists)
+            QCOMPARE(ListHeardWrongly(*Control<QComboBox>(form, name), purpose), QString());
+        OfferSelectionMode(form.wizard());
+        FillLandUseList(form.wizard());
+        FillCocList(form.wizard());
+        for (const auto& [name, purpose] : lists) {
+            auto* list = Control<QComboBox>(form, name);
+            QCOMPARE(ListHeardWrongly(*list, purpose), QString());
+            list->showPopup();
+            QCOMPARE(ListHeardWrongly(*list, purpose), QString());
+            list->hidePopup();
+            list->setCurrentIndex(list->count() - 1);
+            QCOMPARE(ListHeardWrongly(*list, purpose), QString());
+        }
+    }
+
     void clearAllFromModeChoiceThenScreenAgain() {
         ScriptedPrompts script{Yes(SiteHistory)};
         Form1 form(&script);
@@ -146,8 +173,8 @@ private Q_SLOTS:
         script.add(Yes(SiteHistory));
         Control<QPushButton>(form, "Command1")->click();
         QCOMPARE(combo1->count(), 2);
-        QCOMPARE(combo1->itemText(0), CocMode);
-        QCOMPARE(combo1->itemText(1), LandUseMode);
+        QCOMPARE(combo1->itemText(0), test::CocMode);
+        QCOMPARE(combo1->itemText(1), test::LandUseMode);
         QCOMPARE(combo1->currentText(), QString());
         VERIFY_SCRIPT(script);
     }

@@ -41,7 +41,7 @@ def actions(node):
 
 def row(node):
     """One control as a screen reader sees it. A list adds its entries (count, first, last)
-    and, where it is editable, the text in its field."""
+    and, where it is editable, its field's name and text."""
     role = node.getRole()
     found = (role, node.name, node.description, actions(node))
     if role != pyatspi.ROLE_COMBO_BOX:
@@ -54,7 +54,7 @@ def row(node):
         summary += (NOT_AN_ENTRY,)
     found += (summary,)
     if pyatspi.ROLE_TEXT in parts:
-        found += (text_of(parts[pyatspi.ROLE_TEXT]),)
+        found += (parts[pyatspi.ROLE_TEXT].name, text_of(parts[pyatspi.ROLE_TEXT]))
     return found
 
 
@@ -86,7 +86,7 @@ def form1(enabled=("Ready", "Clear all"), mode=("", NO_ENTRIES), land_use=("", N
         button("COC or Land Use?", enabled),
         combo(land_use, "Historical land use"),
         button("Select land use", enabled),
-        combo(coc, "COC group") + (coc[0],),
+        combo(coc, "COC group") + ("", coc[0]),  # the field unnamed, as Orca needs
         button("Select COC", enabled),
         button("Clear all", enabled),
         (pyatspi.ROLE_TEXT, "Path of the conclusions file", "", ("SetFocus",)),

@@ -5,6 +5,7 @@
 #include "dialog/Readings.h"
 #include "dialog/Volumes.h"
 #include "support/Columns.h"
+#include "support/Heard.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
 #include "support/Texts.h"
@@ -95,6 +96,12 @@ private Q_SLOTS:
         QCOMPARE(buttons[0]->objectName(), u"OKButton"_s);
         QCOMPARE(buttons[0]->text(), u"OK"_s);
         QVERIFY(Control<QLineEdit>(dialog, "Text1")->text().isEmpty());
+        // The drive list is heard by what it chooses, open and closed.
+        auto* drives = Control<QComboBox>(dialog, "Drive1");
+        QCOMPARE(ListHeardWrongly(*drives, u"Drive"_s), QString());
+        drives->showPopup();
+        QCOMPARE(ListHeardWrongly(*drives, u"Drive"_s), QString());
+        drives->hidePopup();
 
         struct Place {
             const char* name;

@@ -161,6 +161,10 @@ as_user wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/nu
 as_user wineserver -w
 as_user /usr/bin/python3 tests/app/KeyboardSaveTest.py "$folder/terravia.exe" \
     tests/ranking/golden/green-group12.txt
+# What a Windows screen reader is told, read from Qt's own UI Automation providers in the
+# program, through a stand-in for UI Automation's core built with the tests.
+as_user /usr/bin/python3 tests/app/WineScreenReaderTest.py "$folder/terravia.exe" \
+    "$out/terravia/tests/app/uiautomationcore.dll" "$out/terravia/tests/app/AskUia.exe"
 # A mapped drive whose server stops answering: root mounts the share, in a mount namespace of
 # the test's own, and the program runs as nobody.
 if [ "$(id -u)" = 0 ]; then

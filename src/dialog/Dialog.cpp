@@ -96,7 +96,8 @@ void Dialog::CreateControls() {
     Text1 = MakeControl<TextField>(this, "Text1", TwipRect(120, 6240, 5055, 375));
     Text1->setAccessibleName(QStringLiteral("File name"));
 
-    directoryTree_ = new DirectoryTree(style()->standardIcon(QStyle::SP_DirIcon), this);
+    directoryTree_ =
+        new DirectoryTree(style()->standardIcon(QStyle::SP_DirIcon), DriveRoots(), this);
     Dir1->setModel(directoryTree_);
     Dir1->setHeaderHidden(true);
     Dir1->setEditTriggers(QAbstractItemView::NoEditTriggers);

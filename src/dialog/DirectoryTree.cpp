@@ -2,7 +2,6 @@
 
 #include "dialog/DirectoryTree.h"
 
-#include "dialog/Volumes.h"
 #include "dialog/Watches.h"
 
 #include <QDir>
@@ -48,12 +47,12 @@ void Renumber(Node* node, std::size_t from) {
 
 } // namespace
 
-DirectoryTree::DirectoryTree(const QIcon& folder, QObject* parent)
+DirectoryTree::DirectoryTree(const QIcon& folder, const QStringList& roots, QObject* parent)
     : QAbstractItemModel(parent)
     , folder_(folder)
     , order_(NameOrder())
     , watches_(new Watches(this)) {
-    for (const QString& root : DriveRoots()) {
+    for (const QString& root : roots) {
         auto node = std::make_unique<Node>();
         node->name = root == u"/" ? root : root.chopped(root.endsWith(u'/') ? 1 : 0);
         node->row = static_cast<int>(drives_.size());

@@ -29,7 +29,8 @@ class DirectoryTree : public QAbstractItemModel {
     Q_OBJECT
 
 public:
-    explicit DirectoryTree(const QIcon& folder, QObject* parent = nullptr);
+    // The roots are the drives, each a directory whole (DriveRoots() in the dialog).
+    DirectoryTree(const QIcon& folder, const QStringList& roots, QObject* parent = nullptr);
     ~DirectoryTree() override;
 
     // The directory's row, made at once with the rows above it where they are not read yet;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "dialog/Dialog.h"
+#include "dialog/DirectoryTree.h"
 
 #include "dialog/Readings.h"
 #include "dialog/Volumes.h"
@@ -10,6 +11,7 @@
 #include "support/TestMain.h"
 #include "support/Texts.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -307,6 +309,31 @@ private Q_SLOTS:
     void startDirectoryPrefersDriveC() {
         QCOMPARE(StartDirectory({Made("D:/", "NTFS"), Made("C:/", "NTFS")}), u"c:/"_s);
         QCOMPARE(StartDirectory({Made("/", "ext4"), Made("/c", "ext4")}), QDir::homePath());
+    }
+
+    // Qt's own checks of a model hold while the tree reads and directories appear, vanish
+    // and are renamed under it.
+    void treeModelHoldsWhileDirectoriesChange() {
+        QTemporaryDir root;
+        QDir top(root.path());
+        for (const QString& name : {u"a/inner"_s, u"b"_s})
+            top.mkpath(name);
+        DirectoryTree tree(QIcon(), {root.path()});
+        const QAbstractItemModelTester tester(
+            &tree, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QModelIndex drive = tree.index(0, 0);
+        const auto shown = [&] {
+            QStringList names;
+            for (int row = 0; row < tree.rowCount(drive); ++row)
+                names.append(tree.index(row, 0, drive).data().toString());
+            return names;
+        };
+        tree.fetchMore(drive);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), (QStringList{u"a"_s, u"b"_s}), Deadline);
+        top.mkdir(u"c"_s);
+        top.rmdir(u"b"_s);
+        top.rename(u"a"_s, u"d"_s);
+        QTRY_COMPARE_WITH_TIMEOUT(shown(), (QStringList{u"c"_s, u"d"_s}), Deadline);
     }
 
     // A request for the directory being read waits for that reading, and replaces one that

@@ -173,12 +173,55 @@ if [ "$(id -u)" = 0 ]; then
 else
     echo "the stopped mapped drive needs root, for its mount: not tried" >&2
 fi
-# A first install into a folder of the user's choice, then an update with no folder named: it
-# goes where Terravia already is. NSIS reads /D= unquoted and last, so a name with blanks is
-# passed as separate words, which Wine joins with blanks.
+fail() { echo "$*" >&2; exit 1; }
+shows_window() {
+    as_user /usr/bin/python3 - "$1" <<'PYTHON'
+import sys
+sys.path.insert(0, "tests/app")
+from realprogram import MAIN, WineDesktop, run_test
+def shows(program):
+    with WineDesktop(program) as desktop:
+        desktop.window(MAIN)
+run_test(shows, sys.argv[1], passed="the installed program shows its main window")
+PYTHON
+}
+same_files() { # FOLDER: holds the portable folder's files, and the uninstaller beside them
+    (cd "$1" && find . -type f ! -name uninstall.exe | sort) | cmp -s "$out/portable.list" -
+}
+(cd "$folder" && find . -type f | sort) >"$out/portable.list"
+grep -aq 'level="highestAvailable"' "$out/terravia-1.0-setup.exe" ||
+    fail "the installer's manifest does not ask for the highest level the user has"
+
+# For one user: the user's own programs, Start menu and Uninstall key, and nothing of the
+# machine's. Wine rewrites values under HKLM at every start, so its keys are compared by name.
+wine_user=$(id -un)
+[ "$(id -u)" != 0 ] || wine_user=nobody
+own="$WINEPREFIX/drive_c/users/$wine_user/AppData/Local/Programs/Terravia"
+own_menu="$WINEPREFIX/drive_c/users/$wine_user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Terravia.lnk"
+own_key='[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Terravia]'
+machine_keys() { grep '^\[' "$WINEPREFIX/system.reg" | sed 's/ [0-9]*$//' | sort; }
+as_user wineserver -w
+machine_keys >"$out/machine-keys.list"
+for run in install update; do
+    as_user wine "$out/terravia-1.0-setup.exe" /S /CurrentUser
+    as_user wineserver -w
+done
+same_files "$own" || fail "the one-user install differs from the portable folder"
+[ -f "$own_menu" ] || fail "no Start-menu entry of the user's own"
+grep -qF "$own_key" "$WINEPREFIX/user.reg" || fail "no Uninstall key of the user's own"
+machine_keys | cmp -s "$out/machine-keys.list" - || fail "the one-user install wrote machine keys"
+! grep -qi terravia "$WINEPREFIX/system.reg" || fail "the machine's registry names Terravia"
 default="$WINEPREFIX/drive_c/Program Files/Terravia"
-installed="$WINEPREFIX/drive_c/Program Files/Terravia Zoë"
 start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Terravia.lnk"
+[ ! -e "$default" ] && [ ! -e "$start_menu" ] || fail "the one-user install wrote the machine's"
+[ "$(find "$(dirname "$own")" -mindepth 1 -maxdepth 1 | wc -l)" = 1 ] ||
+    fail "the update made a second copy beside $own"
+shows_window "$own/terravia.exe"
+
+# For all users, beside it: a first install into a folder of the user's choice, then an update
+# with no folder named: it goes where Terravia already is. NSIS reads /D= unquoted and last, so
+# a name with blanks is passed as separate words, which Wine joins with blanks.
+installed="$WINEPREFIX/drive_c/Program Files/Terravia Zoë"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Terravia'
 # Read from an export of the key, in UTF-16, as the console's code page loses the name's "ë".
 # The Wine session it starts is let go first: a program started in it would have no display.
@@ -192,35 +235,27 @@ install_location() {
 }
 export LC_ALL=C.UTF-8
 # The installer and the uninstaller return at once and go on in the background.
-as_user wine "$out/terravia-1.0-setup.exe" /S /D=C:\\Program Files\\Terravia Zoë
+as_user wine "$out/terravia-1.0-setup.exe" /S /AllUsers /D=C:\\Program Files\\Terravia Zoë
 as_user wineserver -w
-as_user wine "$out/terravia-1.0-setup.exe" /S
+as_user wine "$out/terravia-1.0-setup.exe" /S /AllUsers
 as_user wineserver -w
-[ ! -e "$default" ] || { echo "the update installed a second copy in $default" >&2; exit 1; }
-[ "$(install_location)" = 'C:\Program Files\Terravia Zoë' ] || {
-    echo "the Uninstall key names $(install_location)" >&2
-    exit 1
-}
-(cd "$folder" && find . -type f | sort) >"$out/portable.list"
-(cd "$installed" && find . -type f ! -name uninstall.exe | sort) >"$out/installed.list"
-cmp -s "$out/portable.list" "$out/installed.list" || {
-    echo "the installed folder differs from the portable one" >&2
-    exit 1
-}
-[ -f "$start_menu" ] || { echo "no Start-menu entry" >&2; exit 1; }
-as_user /usr/bin/python3 - "$installed/terravia.exe" <<'PYTHON'
-import sys
-sys.path.insert(0, "tests/app")
-from realprogram import MAIN, WineDesktop, run_test
-def shows(program):
-    with WineDesktop(program) as desktop:
-        desktop.window(MAIN)
-run_test(shows, sys.argv[1], passed="the installed program shows its main window")
-PYTHON
+[ ! -e "$default" ] || fail "the update installed a second copy in $default"
+[ "$(install_location)" = 'C:\Program Files\Terravia Zoë' ] ||
+    fail "the Uninstall key names $(install_location)"
+same_files "$installed" || fail "the installed folder differs from the portable one"
+[ -f "$start_menu" ] || fail "no Start-menu entry"
+shows_window "$installed/terravia.exe"
 as_user wine "$installed/uninstall.exe" /S
 as_user wineserver -w
 if [ -e "$installed" ] || [ -e "$start_menu" ] || [ -n "$(install_location)" ]; then
-    echo "the uninstaller left $(find "$installed" "$start_menu" 2>/dev/null) $(install_location)" >&2
-    exit 1
+    fail "the uninstaller left $(find "$installed" "$start_menu" 2>/dev/null) $(install_location)"
+fi
+# Each uninstaller removes its own install alone.
+same_files "$own" && [ -f "$own_menu" ] && grep -qF "$own_key" "$WINEPREFIX/user.reg" ||
+    fail "the all-users uninstaller touched the one-user install"
+as_user wine "$own/uninstall.exe" /S
+as_user wineserver -w
+if [ -e "$own" ] || [ -e "$own_menu" ] || grep -qF "$own_key" "$WINEPREFIX/user.reg"; then
+    fail "the one-user uninstaller left $(find "$own" "$own_menu" 2>/dev/null)"
 fi
 echo "windows: built, tested under Wine, packaged, installed and uninstalled"

@@ -1,17 +1,23 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
-; The Windows installer: the portable folder put under Program Files, a Start-menu entry, and an
-; uninstaller listed in "Apps & features" that removes exactly the files it installed.
+; The Windows installer: the portable folder put under Program Files for all users, or under
+; the user's own programs for one user, a Start-menu entry, and an uninstaller listed in "Apps &
+; features" that removes exactly the files it installed.
 ;   makensis -DFOLDER=DIR -DFILES=NSH -DOUTFILE=EXE terravia.nsi
 ; FOLDER is the portable folder; FILES lists its files and folders for the uninstaller.
-; An update installs where Terravia already is, unless /D= names another folder.
+; /AllUsers or /CurrentUser chooses for a silent install; an administrator is asked on a page,
+; and installs for all users unless told otherwise; anyone else installs for themselves alone,
+; with no elevation asked. An update installs where that mode's Terravia already is, unless /D=
+; names another folder.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
-RequestExecutionLevel admin
+RequestExecutionLevel highest
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
 !include "x64.nsh"
+!include "FileFunc.nsh"
+!include "nsDialogs.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Terravia"
 
@@ -21,52 +27,129 @@ OutFile "${OUTFILE}"
 !define MUI_UNICON "terravia.ico"
 
 !insertmacro MUI_PAGE_LICENSE "${FOLDER}\LICENSE.txt"
+Page custom ModePage ModePageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-; No InstallDir: $INSTDIR is empty here unless /D= gave it, which always wins. Otherwise the
-; folder of an earlier install, read from its Uninstall key, so that one copy and one entry in
-; "Apps & features" remain; and Program Files for a first install.
+Var AllUsers ; 1 for everyone who uses the machine, 0 for this user alone
+Var MayAllUsers ; 1 where the user holds administrator rights
+Var Chosen ; the folder /D= gave, which wins over either mode's own
+Var AllUsersButton
+
+; No InstallDir: $INSTDIR is empty here unless /D= gave it.
 Function .onInit
     SetRegView 64
-    ${If} $INSTDIR == ""
-        ReadRegStr $INSTDIR HKLM "${UNINSTALL_KEY}" "InstallLocation"
+    StrCpy $Chosen $INSTDIR
+    UserInfo::GetAccountType
+    Pop $0
+    StrCpy $MayAllUsers 0
+    ${If} $0 == "Admin"
+        StrCpy $MayAllUsers 1
     ${EndIf}
-    ${If} $INSTDIR == ""
+    StrCpy $AllUsers $MayAllUsers
+    ${GetParameters} $1
+    ClearErrors
+    ${GetOptions} $1 "/CurrentUser" $2
+    ${IfNot} ${Errors}
+        StrCpy $AllUsers 0
+    ${EndIf}
+    ClearErrors
+    ${GetOptions} $1 "/AllUsers" $2
+    ${IfNot} ${Errors}
+        ${If} $MayAllUsers != 1
+            MessageBox MB_OK "Installing Terravia for all users needs administrator rights." /SD IDOK
+            Abort
+        ${EndIf}
+        StrCpy $AllUsers 1
+    ${EndIf}
+    Call UseMode
+FunctionEnd
+
+; The mode's shell folders and registry root (SHCTX), and its folder: that of an earlier install
+; of the same mode, read from its Uninstall key, so that one copy and one entry in "Apps &
+; features" remain; else Program Files, or the user's own programs. /D= wins over both.
+Function UseMode
+    ${If} $AllUsers == 1
+        SetShellVarContext all
         StrCpy $INSTDIR "$PROGRAMFILES64\Terravia"
+    ${Else}
+        SetShellVarContext current
+        StrCpy $INSTDIR "$LOCALAPPDATA\Programs\Terravia"
+    ${EndIf}
+    ReadRegStr $0 SHCTX "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != ""
+        StrCpy $INSTDIR $0
+    ${EndIf}
+    ${If} $Chosen != ""
+        StrCpy $INSTDIR $Chosen
     ${EndIf}
 FunctionEnd
 
+; Only an administrator has a choice to make.
+Function ModePage
+    ${If} $MayAllUsers != 1
+        Abort
+    ${EndIf}
+    !insertmacro MUI_HEADER_TEXT "Install for" "Who will use Terravia on this computer?"
+    nsDialogs::Create 1018
+    Pop $0
+    ${NSD_CreateRadioButton} 0 0 100% 12u "&Anyone who uses this computer"
+    Pop $AllUsersButton
+    ${NSD_CreateRadioButton} 0 18u 100% 12u "Only &me"
+    Pop $1
+    ${If} $AllUsers == 1
+        ${NSD_Check} $AllUsersButton
+    ${Else}
+        ${NSD_Check} $1
+    ${EndIf}
+    nsDialogs::Show
+FunctionEnd
+
+Function ModePageLeave
+    ${NSD_GetState} $AllUsersButton $0
+    ${If} $0 == ${BST_CHECKED}
+        StrCpy $AllUsers 1
+    ${Else}
+        StrCpy $AllUsers 0
+    ${EndIf}
+    Call UseMode
+FunctionEnd
+
+; The install this uninstaller belongs to: one user's where that user's Uninstall key names its
+; folder, else the machine's.
 Function un.onInit
     SetRegView 64
+    SetShellVarContext current
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $0 != $INSTDIR
+        SetShellVarContext all
+    ${EndIf}
 FunctionEnd
 
 Section "Terravia"
     SetOutPath "$INSTDIR"
     File /r "${FOLDER}\*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
-    SetShellVarContext all
     CreateShortcut "$SMPROGRAMS\Terravia.lnk" "$INSTDIR\terravia.exe"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Terravia 1.0"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "1.0"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Terravia"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\terravia.exe"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayName" "Terravia 1.0"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayVersion" "1.0"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "Publisher" "Terravia"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\terravia.exe"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
 ; Only what this installer put there: a folder the user chose may hold other files.
 Section "Uninstall"
-    SetShellVarContext all
     Delete "$SMPROGRAMS\Terravia.lnk"
     !include "${FILES}"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
 SectionEnd

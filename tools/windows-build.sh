@@ -92,6 +92,8 @@ export WINEPATH="$(windows_path "$qt/bin");$(windows_path "$gcc_runtime");$(wind
 # Wine hands a program WINEQT_* as QT_*, and the offscreen platform reads fonts from a folder.
 export QT_FORCE_STDERR_LOGGING=1 WINEQT_QPA_FONTDIR="$(windows_path /usr/share/fonts/truetype/dejavu)"
 wine wineboot --init >/dev/null 2>&1
+# A prefix still settling in the background could hold up the first tests that start in it.
+wineserver -w
 echo "== Terravia for Windows"
 cmake -S "$root" -B "$out/terravia" -G Ninja -Wno-dev \
     -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \

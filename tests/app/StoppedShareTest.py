@@ -10,7 +10,8 @@ driven from the keyboard:
   2. saves onto the share over an earlier report, which is stopped just before OK: the program
      says in its own sentence, 10 to 13 seconds after OK, that the location did not answer,
      and saves elsewhere; closed by its close button once the share answers again, it leaves
-     the earlier report as it was and nothing beside it;
+     the earlier report as it was and nothing beside it; the same holds when the share stops in
+     the middle of the save, once its temporary file stands there;
   3. saves where each call of the save is 8 seconds slow, and completes;
   4. opens the stopped share in its dialog's tree, which says the share has not answered, and
      then saves beside it;
@@ -121,6 +122,35 @@ def save_onto_stopped_share(desktop, share, earlier):
           "earlier report as it was")
 
 
+def save_stopped_midway(desktop, share, earlier):
+    """Stopped in the middle of the save, once its temporary file stands on the share: the
+    file's sync waits a second first, time enough to stop the share before it reaches it."""
+    tree_lists(desktop, share.mount_point)
+    desktop.keys_to(DIALOG, "Tab", "Tab", Text(os.path.basename(share.mount_point)))
+    desktop.keys_to(DIALOG, "Tab", "Tab", Text("report"))
+    tracer = Tracer(desktop.app.pid, ["-e", "trace=fdatasync,fsync",
+                                      "-e", "inject=fdatasync,fsync:delay_enter=1000000"])
+    desktop.keys_to(DIALOG, "Return")
+    wait_until("the save's temporary file on the share", lambda: (
+        any(name.startswith(".terravia-new-") for name in os.listdir(share.mirrored)),
+        os.listdir(share.mirrored)))
+    share.stop()
+    desktop.window(NOT_SAVED)
+    desktop.answer(NOT_SAVED, "Return")
+    desktop.answer(INFO, "y")  # another location
+    share.answer()  # strace lets go of a thread only once its call has returned
+    tracer.stop()
+    save(desktop, "midway")
+    desktop.answer(COMPLETE, "Return")
+    status = desktop.close("Terravia 1.0")
+    if status != 0:
+        raise Failure(f"the program ended with status {status}")
+    if sorted(os.listdir(share.mirrored)) != ["report.txt"] or read(earlier) != EARLIER:
+        raise Failure(f"after the program's exit the share holds {os.listdir(share.mirrored)}")
+    print("ok: stopped once the temporary file stood there, and after the program's exit the "
+          "share holds the earlier report as it was")
+
+
 def slow_save(desktop):
     """Each call of the save waits 8 s, and returns: the save is not given up."""
     tracer = Tracer(desktop.app.pid, ["-e", f"trace={SLOW_CALLS}",
@@ -175,6 +205,9 @@ def run(program, golden):
             dialog_opens_while_stopped(desktop, share, golden)
             run_to_dialog(desktop)
             save_onto_stopped_share(desktop, share, earlier)
+            desktop.start_terravia()
+            green_coc_run(desktop)
+            save_stopped_midway(desktop, share, earlier)
             desktop.start_terravia()
             green_coc_run(desktop)
             slow_save(desktop)

@@ -89,11 +89,33 @@ def run_to_dialog(desktop):
     answer_green_run(desktop)
 
 
-def save_onto_stopped_share(desktop, share, earlier):
-    """Stopped just before OK, once the dialog stands in the share."""
+def name_report_on_share(desktop, share):
+    """In the dialog: the share picked in the tree, and "report" in the name field."""
     tree_lists(desktop, share.mount_point)
     desktop.keys_to(DIALOG, "Tab", "Tab", Text(os.path.basename(share.mount_point)))
     desktop.keys_to(DIALOG, "Tab", "Tab", Text("report"))
+
+
+def saved_elsewhere_share_kept(desktop, share, earlier, name, answered=lambda: None):
+    """After the program's sentence, another location saves once the share answers again
+    (answered runs then); closed by its close button right away, the program leaves the earlier
+    report as it was, and nothing beside it: the save given up on has undone itself."""
+    desktop.answer(NOT_SAVED, "Return")
+    desktop.answer(INFO, "y")  # another location
+    share.answer()
+    answered()
+    save(desktop, name)
+    desktop.answer(COMPLETE, "Return")
+    status = desktop.close("Terravia 1.0")
+    if status != 0:
+        raise Failure(f"the program ended with status {status}")
+    if sorted(os.listdir(share.mirrored)) != ["report.txt"] or read(earlier) != EARLIER:
+        raise Failure(f"after the program's exit the share holds {os.listdir(share.mirrored)}")
+
+
+def save_onto_stopped_share(desktop, share, earlier):
+    """Stopped just before OK, once the dialog stands in the share."""
+    name_report_on_share(desktop, share)
     share.stop()
     desktop.keys_to(DIALOG, "Return")
     pressed = time.monotonic()
@@ -106,18 +128,7 @@ def save_onto_stopped_share(desktop, share, earlier):
     if not 10 <= waited <= 13:
         raise Failure(f"the program said so {waited:.1f} s after OK, not 10 to 13 s")
     print(f"ok: {waited:.1f} s after OK, the program said the location did not answer")
-    desktop.answer(NOT_SAVED, "Return")
-    desktop.answer(INFO, "y")  # another location
-    share.answer()
-    save(desktop, "second")
-    desktop.answer(COMPLETE, "Return")
-    # Closed by its close button right away: the save given up on has undone itself by the
-    # program's normal exit.
-    status = desktop.close("Terravia 1.0")
-    if status != 0:
-        raise Failure(f"the program ended with status {status}")
-    if sorted(os.listdir(share.mirrored)) != ["report.txt"] or read(earlier) != EARLIER:
-        raise Failure(f"after the program's exit the share holds {os.listdir(share.mirrored)}")
+    saved_elsewhere_share_kept(desktop, share, earlier, "second")
     print("ok: another location saved, and after the program's exit the share holds the "
           "earlier report as it was")
 
@@ -125,9 +136,7 @@ def save_onto_stopped_share(desktop, share, earlier):
 def save_stopped_midway(desktop, share, earlier):
     """Stopped in the middle of the save, once its temporary file stands on the share: the
     file's sync waits a second first, time enough to stop the share before it reaches it."""
-    tree_lists(desktop, share.mount_point)
-    desktop.keys_to(DIALOG, "Tab", "Tab", Text(os.path.basename(share.mount_point)))
-    desktop.keys_to(DIALOG, "Tab", "Tab", Text("report"))
+    name_report_on_share(desktop, share)
     tracer = Tracer(desktop.app.pid, ["-e", "trace=fdatasync,fsync",
                                       "-e", "inject=fdatasync,fsync:delay_enter=1000000"])
     desktop.keys_to(DIALOG, "Return")
@@ -136,17 +145,8 @@ def save_stopped_midway(desktop, share, earlier):
         os.listdir(share.mirrored)))
     share.stop()
     desktop.window(NOT_SAVED)
-    desktop.answer(NOT_SAVED, "Return")
-    desktop.answer(INFO, "y")  # another location
-    share.answer()  # strace lets go of a thread only once its call has returned
-    tracer.stop()
-    save(desktop, "midway")
-    desktop.answer(COMPLETE, "Return")
-    status = desktop.close("Terravia 1.0")
-    if status != 0:
-        raise Failure(f"the program ended with status {status}")
-    if sorted(os.listdir(share.mirrored)) != ["report.txt"] or read(earlier) != EARLIER:
-        raise Failure(f"after the program's exit the share holds {os.listdir(share.mirrored)}")
+    # strace lets go of a thread only once its call has returned, after the share answers.
+    saved_elsewhere_share_kept(desktop, share, earlier, "midway", tracer.stop)
     print("ok: stopped once the temporary file stood there, and after the program's exit the "
           "share holds the earlier report as it was")
 

@@ -239,11 +239,15 @@ class WineDesktop(Desktop):
         return wait_until(f"window \"{title}\"", probe)
 
     def keys_to(self, title, *keys):
-        window = self.window(title)
+        self.window(title)
         def focused():
-            xdotool("windowfocus", window)
-            return xdotool("getwindowfocus") == [window], "not focused"
-        wait_until(f"\"{title}\" focused", focused)
+            # Wine may show more than one window of a title for a moment: the one it focuses.
+            for window in xdotool("search", "--onlyvisible", "--name", f"^{title}$"):
+                xdotool("windowfocus", window)
+                if xdotool("getwindowfocus") == [window]:
+                    return True, window
+            return False, "not focused"
+        window = wait_until(f"\"{title}\" focused", focused)
         for key in keys:
             xdotool("type", "--delay", "20", key) if isinstance(key, Text) else xdotool("key", key)
             # Nothing on the bus tells when the program has taken a key: a person's pace.

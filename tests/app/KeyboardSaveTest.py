@@ -69,6 +69,11 @@ def letters_typed_fast(desktop):
     """Letters typed 30 ms apart each answer a question of their own: after Ready, N and N end
     the screening, and N and Y reach its third question."""
     desktop.window(MAIN)
+    if "ASAN_OPTIONS" in os.environ:
+        # A pace is a claim about the shipped build; the sanitizers' build is several times
+        # slower, and a box may not yet stand when a key typed 30 ms later arrives.
+        print("not tried: letters 30 ms apart, in the sanitizers' build")
+        return
     for second in ("n", "y"):
         desktop.keys_to(MAIN, "space")  # Ready
         desktop.keys_to(INFO)

@@ -107,14 +107,14 @@ private Q_SLOTS:
             // clear of the button's edges.
             const qreal ratio = button->devicePixelRatioF();
             const QRect caption = DrawnCaption(button);
+            const int freely = FreeCaptionWidth(button, ratio);
             const QRect inside = QRect(QPoint(), button->size() * ratio).adjusted(2, 2, -2, -2);
-            QVERIFY2(caption.width() >= FreeCaptionWidth(button, ratio) - 2 &&
-                         inside.contains(caption),
+            QVERIFY2(caption.width() >= freely - 2 && inside.contains(caption),
                      qPrintable(u"%1: \"%2\" is drawn %3 px wide at %4, freely %5, in %6 px"_s
                                     .arg(QLatin1StringView(Buttons[i]), button->text())
                                     .arg(caption.width())
                                     .arg(caption.left())
-                                    .arg(FreeCaptionWidth(button, ratio))
+                                    .arg(freely)
                                     .arg(inside.width() + 4)));
             QCOMPARE(button->font(), baseline_[qsizetype(i)].first);
             QCOMPARE(button->geometry(), baseline_[qsizetype(i)].second);

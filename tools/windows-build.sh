@@ -5,16 +5,20 @@
 #      (build-windows/cache) that is reused while the source version and the options below
 #      stay the same; the first build takes about an hour on two cores;
 #   2. Terravia and its tests, which ctest runs under Wine (offscreen);
-#   3. build-windows/terravia-1.0-win64.zip, a portable folder, and
-#      build-windows/terravia-1.0-setup.exe, an installer, with the sources they are built
-#      from in build-windows/terravia-1.0-win64-source.tar.xz;
+#   3. build-windows/terravia-1.0-win64.zip, a portable folder,
+#      build-windows/terravia-1.0-setup.exe, an installer, and build-windows/terravia-1.0.msi,
+#      a package for managed deployment, with the sources they are built from in
+#      build-windows/terravia-1.0-win64-source.tar.xz;
 #   4. checks of what a Windows user gets, under Wine on Xvfb: a whole run of the portable
 #      program from the keyboard is refused a read-only file, with Windows' reason, and saves
 #      the golden bytes through a link on a drive of its own; the installer installs
-#      silently into a folder of the user's choice, with its Start-menu entry, an update goes
-#      into the same folder, the installed program shows its window, and the uninstaller
-#      removes every file it installed; as root, a mapped drive whose server stops answering is
-#      listed in the save dialog, and a save onto it is given up with the program's sentence.
+#      silently for one user or for all, into a folder of the user's choice, with its
+#      Start-menu entry, an update goes into the same folder, the installed program shows its
+#      window, and each uninstaller removes every file it installed and nothing of the other
+#      install; the package installs every file, upgrades in place, refuses an older version
+#      and uninstalls silently, and the installer refuses to go over it; as root, a mapped
+#      drive whose server stops answering is listed in the save dialog, and a save onto it is
+#      given up with the program's sentence.
 # TERRAVIA_WINDOWS_STEPS=qt stops after the first step, =tests after the second.
 set -e
 cd "$(dirname "$0")/.."
@@ -102,10 +106,11 @@ cmake --build "$out/terravia" -j "$jobs"
 ctest --test-dir "$out/terravia" -j "$jobs" --output-on-failure
 [ "${TERRAVIA_WINDOWS_STEPS:-all}" = tests ] && exit 0
 
-# 3. The portable folder, its zip, the installer and the sources they are built from.
+# 3. The portable folder, its zip, the installer, the package and the sources they are built
+# from.
 # shellcheck disable=SC2086
-need_packages nsis zip
-echo "== The portable folder and the installer"
+need_packages nsis zip wixl
+echo "== The portable folder, the installer and the package"
 name=terravia-1.0-win64
 folder="$out/$name"
 rm -rf "$folder" && mkdir -p "$folder/platforms" "$folder/styles" "$folder/licences"
@@ -131,8 +136,25 @@ windows_text /usr/share/doc/mingw-w64-common/copyright "$folder/licences/MinGW-w
 (cd "$folder" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|.*|    Delete "$INSTDIR\\&"|'
     find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|    RMDir "$INSTDIR\\&"|') \
     >"$out/installed-files.nsh"
-makensis -V2 -DFOLDER="$folder" -DFILES="$out/installed-files.nsh" \
+# The package's upgrade code is the key that deployment tools know Terravia by: it never
+# changes. Its product code is one per version, derived from the version, so that every build of
+# a version is the same product, and a newer version replaces an older one in place.
+upgrade_code=6B1F3C52-8E0A-4D27-9A64-0C5E2F7B19D3
+product_code() { # VERSION
+    python3 -c 'import sys, uuid; print(str(uuid.uuid5(uuid.UUID(sys.argv[1]), sys.argv[2])).upper())' \
+        "$upgrade_code" "$1"
+}
+# wixl finds a file by its path from the folder of the source that names it.
+package() { # VERSION FOLDER MSI
+    python3 packaging/windows/msi-files.py "$2" >"$3.files.wxs"
+    wixl -a x64 -D Version="$1" -D ProductCode="$(product_code "$1")" -D UpgradeCode="$upgrade_code" \
+        -D Folder="$(realpath --relative-to="$(dirname "$3")" "$2")" -o "$3" \
+        packaging/windows/terravia.wxs "$3.files.wxs"
+    rm "$3.files.wxs"
+}
+makensis -V2 -DFOLDER="$folder" -DFILES="$out/installed-files.nsh" -DMSI_UPGRADE_CODE="$upgrade_code" \
     -DOUTFILE="$out/terravia-1.0-setup.exe" packaging/windows/terravia.nsi >/dev/null
+package 1.0 "$folder" "$out/terravia-1.0.msi"
 
 # The sources: Terravia's own as committed, with this script, and Qt's as Debian ships it.
 sources="$out/$name-source"
@@ -141,7 +163,8 @@ git archive --format=tar --prefix=terravia-1.0/ HEAD | tar -x -C "$sources"
 cp "$cache/qt-source"/qt6-base_* "$sources/qt6-base/"
 tar -C "$out" -cJf "$out/$name-source.tar.xz" "$name-source"
 rm -rf "$sources"
-ls -l "$out/$name.zip" "$out/terravia-1.0-setup.exe" "$out/$name-source.tar.xz"
+ls -l "$out/$name.zip" "$out/terravia-1.0-setup.exe" "$out/terravia-1.0.msi" \
+    "$out/$name-source.tar.xz"
 
 # 4. What a Windows user gets, under Wine on Xvfb, as a normal user: run as root, the checks
 # run as nobody, with a Wine prefix of nobody's own.
@@ -247,17 +270,79 @@ as_user wineserver -w
 same_files "$installed" || fail "the installed folder differs from the portable one"
 [ -f "$start_menu" ] || fail "no Start-menu entry"
 shows_window "$installed/terravia.exe"
+# Each uninstaller removes its own install alone: the all-users one first, and then, with the
+# all-users install back in its default folder, the one-user one.
 as_user wine "$installed/uninstall.exe" /S
 as_user wineserver -w
 if [ -e "$installed" ] || [ -e "$start_menu" ] || [ -n "$(install_location)" ]; then
     fail "the uninstaller left $(find "$installed" "$start_menu" 2>/dev/null) $(install_location)"
 fi
-# Each uninstaller removes its own install alone.
 same_files "$own" && [ -f "$own_menu" ] && grep -qF "$own_key" "$WINEPREFIX/user.reg" ||
     fail "the all-users uninstaller touched the one-user install"
+as_user wine "$out/terravia-1.0-setup.exe" /S /AllUsers
+as_user wineserver -w
 as_user wine "$own/uninstall.exe" /S
 as_user wineserver -w
 if [ -e "$own" ] || [ -e "$own_menu" ] || grep -qF "$own_key" "$WINEPREFIX/user.reg"; then
     fail "the one-user uninstaller left $(find "$own" "$own_menu" 2>/dev/null)"
+fi
+same_files "$default" && [ -f "$start_menu" ] && [ "$(install_location)" = 'C:\Program Files\Terravia' ] ||
+    fail "the one-user uninstaller touched the all-users install"
+as_user wine "$default/uninstall.exe" /S
+as_user wineserver -w
+[ ! -e "$default" ] && [ ! -e "$start_menu" ] || fail "the uninstaller left $default"
+
+# The package, for all users. Wine puts its Start-menu shortcut in the installing user's own
+# menu, not in the all-users one that Windows uses; either is taken here. The shortcut is a plain
+# one: it names the program's file.
+shortcut() {
+    for link in "$start_menu" "$own_menu"; do
+        grep -aqF 'C:\Program Files\Terravia\terravia.exe' "$link" 2>/dev/null && return 0
+    done
+    return 1
+}
+entries() { as_user wine uninstaller --list | grep -c 'Terravia' || true; }
+# The text of the box titled TITLE that PROGRAM shows, read on a display of its own and answered
+# with OK; the program's exit status goes into $WINEPREFIX/status.
+box_says() { # TITLE PROGRAM ARGUMENTS...
+    as_user wineserver -w
+    as_user xvfb-run -a sh -c 'title=$1; shift; "$@" & wine "$0" "$title"; wait $!
+        echo $? >"$WINEPREFIX/status"' "$out/terravia/tests/app/ReadBox.exe" "$@"
+    as_user wineserver -w
+}
+msiexec() { # OPTION MSI: msiexec's exit status
+    as_user wine msiexec "$1" "$(windows_path "$2")" /qn
+    status=$?
+    as_user wineserver -w
+    return $status
+}
+msiexec /i "$out/terravia-1.0.msi" || fail "the package did not install"
+diff -r "$folder" "$default" || fail "the package installed other files than the portable folder's"
+shortcut || fail "the package made no plain Start-menu shortcut to the program"
+shows_window "$default/terravia.exe"
+[ "$(entries)" = 1 ] || fail "the installed programs list Terravia $(entries) times"
+# A newer version replaces it in place; an older one is refused, and changes nothing.
+newer="$out/terravia-1.0.1/$name"
+rm -rf "$(dirname "$newer")" && mkdir -p "$(dirname "$newer")" && cp -r "$folder" "$newer"
+echo "Version 1.0.1." >>"$newer/README.txt"
+package 1.0.1 "$newer" "$out/terravia-1.0.1/terravia-1.0.1.msi"
+msiexec /i "$out/terravia-1.0.1/terravia-1.0.1.msi" || fail "the newer package did not install"
+diff -r "$newer" "$default" || fail "the newer package left other files than its own"
+[ "$(as_user wine uninstaller --list | tr -d '\r' | grep 'Terravia')" = "{$(product_code 1.0.1)}|||Terravia 1.0.1" ] ||
+    fail "the installed programs list $(as_user wine uninstaller --list)"
+! msiexec /i "$out/terravia-1.0.msi" || fail "the older package installed over the newer one"
+[ "$(box_says "Install Failed" wine msiexec /i "$(windows_path "$out/terravia-1.0.msi")" /qb)" = \
+    "A newer version of Terravia is already installed: remove it first to install this one." ] ||
+    fail "the older package was not refused with its sentence"
+# The installer does not go over it, for all users: silently, or told on a box.
+! as_user wine "$out/terravia-1.0-setup.exe" /S /AllUsers || fail "the installer went over the package"
+[ "$(box_says "Terravia 1.0 Setup" wine "$out/terravia-1.0-setup.exe" /AllUsers)" = \
+    "Terravia is already installed for all users from its MSI package: update or remove it with that package." ] ||
+    fail "the installer did not refuse the package's Terravia with its sentence"
+as_user wineserver -w
+diff -r "$newer" "$default" && [ "$(entries)" = 1 ] || fail "a refused install changed the package's"
+msiexec /x "$out/terravia-1.0.1/terravia-1.0.1.msi" || fail "the package did not uninstall"
+if [ -e "$default" ] || shortcut || grep -qiF -e terravia -e "$(product_code 1.0.1)" "$WINEPREFIX/system.reg"; then
+    fail "the package's uninstall left $(find "$default" "$start_menu" "$own_menu" 2>/dev/null)"
 fi
 echo "windows: built, tested under Wine, packaged, installed and uninstalled"

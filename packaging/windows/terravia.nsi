@@ -2,8 +2,10 @@
 ; The Windows installer: the portable folder put under Program Files for all users, or under
 ; the user's own programs for one user, a Start-menu entry, and an uninstaller listed in "Apps &
 ; features" that removes exactly the files it installed.
-;   makensis -DFOLDER=DIR -DFILES=NSH -DOUTFILE=EXE terravia.nsi
-; FOLDER is the portable folder; FILES lists its files and folders for the uninstaller.
+;   makensis -DFOLDER=DIR -DFILES=NSH -DOUTFILE=EXE -DMSI_UPGRADE_CODE=GUID terravia.nsi
+; FOLDER is the portable folder; FILES lists its files and folders for the uninstaller;
+; MSI_UPGRADE_CODE is that of the package for managed deployment, terravia.wxs, which installs for
+; all users into the same folder and menu: so no all-users install goes over the package's.
 ; /AllUsers or /CurrentUser chooses for a silent install; an administrator is asked on a page,
 ; and installs for all users unless told otherwise; anyone else installs for themselves alone,
 ; with no elevation asked. An update installs where that mode's Terravia already is, unless /D=
@@ -20,6 +22,7 @@ RequestExecutionLevel highest
 !include "nsDialogs.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Terravia"
+!define OVER_MSI "Terravia is already installed for all users from its MSI package: update or remove it with that package."
 
 Name "Terravia 1.0"
 OutFile "${OUTFILE}"
@@ -38,6 +41,7 @@ Var AllUsers ; 1 for everyone who uses the machine, 0 for this user alone
 Var MayAllUsers ; 1 where the user holds administrator rights
 Var Chosen ; the folder /D= gave, which wins over either mode's own
 Var AllUsersButton
+Var FromMsi ; 1 where the package for managed deployment has installed Terravia
 
 ; No InstallDir: $INSTDIR is empty here unless /D= gave it.
 Function .onInit
@@ -56,6 +60,7 @@ Function .onInit
     ${IfNot} ${Errors}
         StrCpy $AllUsers 0
     ${EndIf}
+    StrCpy $5 0 ; 1 where /AllUsers asks for all users
     ClearErrors
     ${GetOptions} $1 "/AllUsers" $2
     ${IfNot} ${Errors}
@@ -64,6 +69,22 @@ Function .onInit
             Abort
         ${EndIf}
         StrCpy $AllUsers 1
+        StrCpy $5 1
+    ${EndIf}
+    StrCpy $FromMsi 0
+    System::Call 'msi::MsiEnumRelatedProductsW(w "{${MSI_UPGRADE_CODE}}", i 0, i 0, w .r3) i .r4'
+    ${If} $4 == 0
+        StrCpy $FromMsi 1
+    ${EndIf}
+    ; Asked for all users, the installer refuses; on its pages, it offers the user's own install.
+    ${If} $FromMsi == 1
+    ${AndIf} $AllUsers == 1
+        ${If} $5 == 1
+        ${OrIf} ${Silent}
+            MessageBox MB_OK "${OVER_MSI}" /SD IDOK
+            Abort
+        ${EndIf}
+        StrCpy $AllUsers 0
     ${EndIf}
     Call UseMode
 FunctionEnd
@@ -111,6 +132,10 @@ FunctionEnd
 Function ModePageLeave
     ${NSD_GetState} $AllUsersButton $0
     ${If} $0 == ${BST_CHECKED}
+        ${If} $FromMsi == 1
+            MessageBox MB_OK "${OVER_MSI}"
+            Abort
+        ${EndIf}
         StrCpy $AllUsers 1
     ${Else}
         StrCpy $AllUsers 0

@@ -15,7 +15,9 @@ driven from the keyboard:
   3. saves where each call of the save is 8 seconds slow, and completes;
   4. opens the stopped share in its dialog's tree, which says the share has not answered, and
      then saves beside it;
-  5. is ended while a reading of the stopped share is blocked, and is gone within 2 seconds.
+  5. is ended while a reading of the stopped share is blocked, and is gone within 2 seconds;
+  6. started with its home on the share, which stops as the dialog is due, opens its dialog
+     there, and the user goes up out of the share and saves.
 
     StoppedShareTest.py PATH-TO-TERRAVIA GOLDEN-FILE
 
@@ -185,6 +187,23 @@ def saved_elsewhere_after_opening(desktop, share, golden):
     print("ok: the stopped share opened in the tree, then the run saved beside it")
 
 
+def saved_elsewhere_from_stopped_home(desktop, share, golden):
+    """The dialog starts in the home, here on the share. Qt reads the home on the window's
+    thread as the program starts, and once more for its icons and its compose table, at the
+    first box and the first key typed into a field: the share stops only as the dialog is
+    due."""
+    desktop.start_terravia(HOME=share.mount_point)
+    green_coc_run(desktop, share.stop)
+    desktop.keys_to(DIALOG, "Tab", "Tab", "Left", "Left")  # up from the share to its parent
+    desktop.answer(DIALOG, "Tab", "Tab", Text("above"), "Return")
+    desktop.answer(COMPLETE, "Return")
+    if read(os.path.join(desktop.home, "above.txt")) != golden:
+        raise Failure("the save above the stopped home does not hold the conclusions")
+    share.answer()
+    print("ok: with the home on the stopped share, the dialog opened there, and the run saved "
+          "above it")
+
+
 def ended_while_reading(desktop, share):
     open_stopped_share(desktop, share)
     desktop.app.send_signal(signal.SIGTERM)
@@ -216,6 +235,8 @@ def run(program, golden):
             share.answer()
             run_to_dialog(desktop)
             ended_while_reading(desktop, share)
+            share.answer()
+            saved_elsewhere_from_stopped_home(desktop, share, golden)
             if sorted(os.listdir(share.mirrored)) != ["report.txt"] or read(earlier) != EARLIER:
                 raise Failure("the program left something on the share")
         finally:

@@ -3,8 +3,10 @@
 // The save-location dialog opened on a directory of many entries: how long it takes to show
 // them, and the longest time the window did not answer (the longest gap between the ticks of
 // a 10 ms timer, from the moment the dialog is asked for until a while after it has shown
-// them), and how soon the window is on screen with the directory current.
-//   terravia_dialog_benchmark DIRECTORY COUNT files|directories
+// them), and how soon the window is on screen with the directory current. With a
+// subdirectory, the user then opens it in the tree, and the window is watched until a while
+// after that.
+//   terravia_dialog_benchmark DIRECTORY COUNT files|directories [SUBDIRECTORY]
 // The memory the open dialog adds is the program's peak less that of a run on an empty
 // directory (tools/dialog-benchmark.sh).
 
@@ -29,6 +31,21 @@ namespace {
 constexpr qint64 WatchAfterShownMs = 5000;
 constexpr qint64 GiveUpMs = 900000;
 
+// The subdirectory made current in the tree, as the user's keys do; false while the tree does
+// not show it yet.
+bool Open(const Dialog& dialog, const QString& name) {
+    auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("Dir1"));
+    const QModelIndex parent = tree->currentIndex();
+    for (int row = 0; row < tree->model()->rowCount(parent); ++row) {
+        const QModelIndex child = tree->model()->index(row, 0, parent);
+        if (child.data().toString() == name) {
+            tree->setCurrentIndex(child);
+            return true;
+        }
+    }
+    return false;
+}
+
 int Listed(const Dialog& dialog, bool files) {
     if (files)
         return dialog.findChild<QListView*>(QStringLiteral("File1"))->model()->rowCount();
@@ -40,13 +57,15 @@ int Listed(const Dialog& dialog, bool files) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s DIRECTORY COUNT files|directories\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s DIRECTORY COUNT files|directories [SUBDIRECTORY]\n",
+                     argv[0]);
         return 2;
     }
     const QString directory = QString::fromLocal8Bit(argv[1]);
     const int count = QByteArray(argv[2]).toInt();
     const bool files = qstrcmp(argv[3], "files") == 0;
+    const QString subdirectory = argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString();
 
     QElapsedTimer clock;
     clock.start();
@@ -54,6 +73,7 @@ int main(int argc, char* argv[]) {
     qint64 longestPause = 0;
     qint64 shown = -1;
     qint64 onScreen = -1;
+    qint64 opened = subdirectory.isEmpty() ? 0 : -1;
     std::unique_ptr<Dialog> dialog;
     QTimer tick;
     tick.setInterval(10);
@@ -66,7 +86,10 @@ int main(int argc, char* argv[]) {
             onScreen = now;
         if (shown < 0 && dialog != nullptr && Listed(*dialog, files) >= count)
             shown = now;
-        if ((shown >= 0 && now - shown > WatchAfterShownMs) || now > GiveUpMs)
+        if (shown >= 0 && opened < 0 && Open(*dialog, subdirectory))
+            opened = now;
+        const qint64 last = std::max(shown, opened);
+        if ((shown >= 0 && opened >= 0 && now - last > WatchAfterShownMs) || now > GiveUpMs)
             app.quit();
     });
     tick.start();
@@ -75,8 +98,11 @@ int main(int argc, char* argv[]) {
         dialog->show();
     });
     app.exec();
-    std::printf("%d %s: on screen after %lld ms, shown after %lld ms, longest pause %lld ms\n",
-                count, argv[3], static_cast<long long>(onScreen), static_cast<long long>(shown),
+    std::printf("%d %s: on screen after %lld ms, shown after %lld ms, longest pause %lld ms", count,
+                argv[3], static_cast<long long>(onScreen), static_cast<long long>(shown),
                 static_cast<long long>(longestPause));
-    return shown >= 0 ? 0 : 1;
+    if (!subdirectory.isEmpty())
+        std::printf(", %s opened after %lld ms", argv[4], static_cast<long long>(opened));
+    std::printf("\n");
+    return shown >= 0 && opened >= 0 ? 0 : 1;
 }

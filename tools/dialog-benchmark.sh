@@ -4,7 +4,10 @@
 # under Xvfb with the X11 platform: when the window is on screen with the directory current,
 # when every entry shows, the window's longest pause, and the memory the open dialog adds to
 # the program's peak (against a run on an empty directory). Each case runs with the machine's
-# icon themes and with a private theme whose cache is older than its folders.
+# icon themes and with a private theme whose cache is older than its folders. As root, with
+# bindfs and /dev/fuse, then: the dialog started on a share whose server is stopped, and the
+# share opened in the tree from the directory above it, on an idle machine and with two busy
+# loops per core.
 #   bash tools/dialog-benchmark.sh [BENCHMARK-PROGRAM...]
 # The programs default to the one tools/test.sh builds; name an older build's to compare.
 set -e
@@ -42,5 +45,37 @@ for program in "$@"; do
         XDG_DATA_DIRS="$data" peak "$program" "$scratch/empty" 0 files
         XDG_DATA_DIRS="$data" peak "$program" "$scratch/files" 100000 files
         XDG_DATA_DIRS="$data" peak "$program" "$scratch/directories" 20000 directories
+    done
+done
+
+# The stopped share, mounted where only this script sees it.
+if [ "$(id -u)" != 0 ] || ! command -v bindfs >/dev/null || [ ! -e /dev/fuse ]; then
+    echo "the stopped share needs root, bindfs and /dev/fuse: not measured" >&2
+    exit 0
+fi
+mkdir -p "$scratch/mirrored" "$scratch/above/share"
+for program in "$@"; do
+    for machine in idle busy; do
+        echo "== $program, a stopped share, $machine machine"
+        unshare --mount --propagation private sh -s "$program" "$scratch" "$machine" <<'SHELL'
+program=$1 scratch=$2
+bindfs -f "$scratch/mirrored" "$scratch/above/share" &
+server=$!
+until mountpoint -q "$scratch/above/share"; do sleep 0.1; done
+loops=
+if [ "$3" = busy ]; then
+    for _ in $(seq $(($(nproc) * 2))); do
+        sh -c 'while :; do :; done' &
+        loops="$loops $!"
+    done
+fi
+kill -STOP $server
+echo "started on it: $("$program" "$scratch/above/share" 0 files 2>/dev/null)"
+echo "opened in the tree: $("$program" "$scratch/above" 1 directories share 2>/dev/null)"
+kill -CONT $server
+[ -z "$loops" ] || kill $loops
+umount "$scratch/above/share"
+wait $server
+SHELL
     done
 done

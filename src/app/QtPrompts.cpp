@@ -2,11 +2,13 @@
 
 #include "app/QtPrompts.h"
 
+#include "app/BoxKeys.h"
 #include "core/Errand.h"
 #include "dialog/Dialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -116,6 +118,8 @@ bool QtPrompts::askYesNo(const QString& text, const QString& title) {
     box.setDefaultButton(QMessageBox::Yes);
     PlainButtons(box);
     const LettersAnswerAtOnce letters(box);
+    BoxKeys keys(box, owner_);
+    QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&keys] { keys.answered(); });
     box.exec();
     // However the box was closed, the answer is Yes or No.
     return box.clickedButton() == box.button(QMessageBox::Yes);
@@ -125,6 +129,8 @@ void QtPrompts::showMessage(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner_);
     PlainButtons(box);
     const LettersAnswerAtOnce letters(box);
+    BoxKeys keys(box, owner_);
+    QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&keys] { keys.answered(); });
     box.exec();
 }
 
@@ -135,6 +141,9 @@ std::optional<QString> QtPrompts::askText(const QString& prompt, const QString& 
     box.setLabelText(prompt);
     box.setTextValue(QString());
     PlainButtons(box);
+    BoxKeys keys(box, owner_);
+    for (auto* buttons : box.findChildren<QDialogButtonBox*>())
+        QObject::connect(buttons, &QDialogButtonBox::clicked, &box, [&keys] { keys.answered(); });
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();
@@ -143,6 +152,7 @@ std::optional<QString> QtPrompts::askText(const QString& prompt, const QString& 
 std::optional<QString> QtPrompts::askSaveLocation(const QString& caption) {
     Dialog dialog(owner_);
     dialog.setWindowTitle(caption);
+    const BoxKeys keys(dialog, owner_);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.path();

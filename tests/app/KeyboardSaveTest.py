@@ -65,24 +65,37 @@ def question_asked(desktop):
         labels(desktop.window(INFO)) == [THIRD_QUESTION], labels(desktop.window(INFO))))
 
 
+class BusyMachine:
+    """Two busy loops a core, for as long as it is entered."""
+
+    def __enter__(self):
+        self.loops = [subprocess.Popen(["sh", "-c", "while :; do :; done"])
+                      for _ in range(2 * os.cpu_count())]
+        return self
+
+    def __exit__(self, *failure):
+        for loop in self.loops:
+            loop.kill()
+            loop.wait()
+
+
 def letters_typed_fast(desktop):
-    """Letters typed 30 ms apart each answer a question of their own: after Ready, N and N end
-    the screening, and N and Y reach its third question."""
+    """Letters typed 30 ms apart each answer a question of their own, on a machine so busy that
+    the next box may stand only after the next key: after Ready, N and N end the screening, and
+    N and Y reach its third question."""
     desktop.window(MAIN)
-    if "ASAN_OPTIONS" in os.environ:
-        # A pace is a claim about the shipped build; the sanitizers' build is several times
-        # slower, and a box may not yet stand when a key typed 30 ms later arrives.
-        print("not tried: letters 30 ms apart, in the sanitizers' build")
-        return
     for second in ("n", "y"):
         desktop.keys_to(MAIN, "space")  # Ready
         desktop.keys_to(INFO)
-        xdotool("key", "--delay", "30", "n", second)
+        with BusyMachine():
+            xdotool("key", "--delay", "30", "n", second)
+            if second == "y":
+                question_asked(desktop)
         if second == "y":
-            question_asked(desktop)
             desktop.answer(INFO, "n")
         desktop.answer(NO_FURTHER, "Return")
-    print("ok: N and N, and N and Y, typed 30 ms apart, each answered their own question")
+    print("ok: N and N, and N and Y, typed 30 ms apart on a busy machine, each answered their "
+          "own question")
 
 
 def save_at_home(desktop):

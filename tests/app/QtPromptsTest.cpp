@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/QtPrompts.h"
+#include "app/BoxKeys.h"
 #include "support/ModalDriver.h"
 #include "support/TestMain.h"
 #include "support/Texts.h"
 
 #include <QAbstractButton>
+#include <QDialog>
 #include <QDir>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -77,6 +79,24 @@ private Q_SLOTS:
             });
             QCOMPARE(prompts_.askYesNo(u"Q"_s, Info), key.yes);
         }
+    }
+
+    // While a box is up, a key the system gives to a window it blocks, or to a window gone,
+    // is the box's; the box's own windows, such as a list's popup, keep theirs.
+    void keysOfTheWindowsABoxBlocksAreItsOwn() {
+        QWidget owner;
+        owner.show();
+        QDialog box(&owner);
+        QWidget popup(&box, Qt::Popup);
+        QVERIFY(!KeyIsTheBoxs(box, &owner)); // not up yet
+        driver_->then([&](QWidget*) {
+            if (!KeyIsTheBoxs(box, &owner) || !KeyIsTheBoxs(box, nullptr))
+                driver_->fail(u"a key for a blocked or gone window was not the box's"_s);
+            if (KeyIsTheBoxs(box, &box) || KeyIsTheBoxs(box, &popup))
+                driver_->fail(u"a key for the box's own window was taken from it"_s);
+            box.accept();
+        });
+        box.exec();
     }
 
     void realMessageBox() {

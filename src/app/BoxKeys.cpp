@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/BoxKeys.h"
+
+#include <QApplication>
+#include <QDialog>
+
+namespace terravia {
+
+bool KeyIsTheBoxs(const QDialog& box, const QWidget* window) {
+    if (QApplication::activeModalWidget() != &box)
+        return false;
+    // Not isAncestorOf, which stops at the window: a list's popup is a window of its own.
+    for (const QWidget* widget = window; widget != nullptr; widget = widget->parentWidget()) {
+        if (widget == &box)
+            return false;
+    }
+    return true;
+}
+
+} // namespace terravia

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <memory>
+
+class QAbstractNativeEventFilter;
+class QDialog;
+class QWidget;
+
+namespace terravia {
+
+// Keys typed as one box gives way to the next belong to the next, however long it takes to
+// stand on a busy machine: they reach the program, and while a box is up, a key that the
+// system gives to a window the box blocks is the box's, in the order typed. Each system's
+// part is in BoxKeysLinux.cpp and BoxKeysWindows.cpp.
+class BoxKeys {
+public:
+    // From now until this object goes, the keys of the windows that box blocks are its own.
+    BoxKeys(QDialog& box, QWidget* owner);
+    BoxKeys(const BoxKeys&) = delete;
+    BoxKeys& operator=(const BoxKeys&) = delete;
+    ~BoxKeys();
+
+    // The box is answered and about to close: the keyboard stays with the program.
+    void answered();
+
+private:
+    QWidget* owner_;
+    std::unique_ptr<QAbstractNativeEventFilter> filter_;
+};
+
+// True where the key meant for that window is the box's: the box is the one that takes keys
+// now, and the window is neither the box nor one of its own, such as a list's popup. A window
+// that is no longer there counts as blocked, as the box that it was has given way.
+bool KeyIsTheBoxs(const QDialog& box, const QWidget* window);
+
+} // namespace terravia

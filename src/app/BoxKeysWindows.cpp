@@ -57,8 +57,6 @@ BoxKeys::~BoxKeys() {
 }
 
 // Windows itself gives the keyboard to the box's owner as the box closes.
-void BoxKeys::answered() {
-    (void)owner_;
-}
+void BoxKeys::answered() {}
 
 } // namespace terravia

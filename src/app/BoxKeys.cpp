@@ -2,10 +2,21 @@
 
 #include "app/BoxKeys.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QDialog>
 
 namespace terravia {
+
+BoxKeys::BoxKeys(QDialog& box, QWidget* owner)
+    : owner_(owner)
+    , filter_(KeysToTheBox(box)) {
+    QCoreApplication::instance()->installNativeEventFilter(filter_.get());
+}
+
+BoxKeys::~BoxKeys() {
+    QCoreApplication::instance()->removeNativeEventFilter(filter_.get());
+}
 
 bool KeyIsTheBoxs(const QDialog& box, const QWidget* window) {
     if (QApplication::activeModalWidget() != &box)

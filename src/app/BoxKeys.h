@@ -30,6 +30,9 @@ private:
     std::unique_ptr<QAbstractNativeEventFilter> filter_;
 };
 
+// Each system's filter that hands the box the keys of the windows it blocks.
+std::unique_ptr<QAbstractNativeEventFilter> KeysToTheBox(QDialog& box);
+
 // True where the key meant for that window is the box's: the box is the one that takes keys
 // now, and the window is neither the box nor one of its own, such as a list's popup. A window
 // that is no longer there counts as blocked, as the box that it was has given way.

@@ -3,8 +3,8 @@
 #include "app/BoxKeys.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QApplication>
 #include <QDialog>
+#include <QWidget>
 #include <QWindow>
 
 #include <cstdint>
@@ -57,14 +57,8 @@ private:
 
 } // namespace
 
-BoxKeys::BoxKeys(QDialog& box, QWidget* owner)
-    : owner_(owner)
-    , filter_(std::make_unique<ToTheBox>(box)) {
-    QCoreApplication::instance()->installNativeEventFilter(filter_.get());
-}
-
-BoxKeys::~BoxKeys() {
-    QCoreApplication::instance()->removeNativeEventFilter(filter_.get());
+std::unique_ptr<QAbstractNativeEventFilter> KeysToTheBox(QDialog& box) {
+    return std::make_unique<ToTheBox>(box);
 }
 
 // Without a window manager, the server gives the keyboard to no window of the program's

@@ -15,6 +15,7 @@ and streams, which the program refuses with its own rule, leaving nothing on the
 then saves through a link, whose target takes the golden bytes while the link stays.
 """
 
+import contextlib
 import os
 import subprocess
 
@@ -82,20 +83,21 @@ class BusyMachine:
 def letters_typed_fast(desktop):
     """Letters typed 30 ms apart each answer a question of their own, on a machine so busy that
     the next box may stand only after the next key: after Ready, N and N end the screening, and
-    N and Y reach its third question."""
+    N and Y reach its third question. Under Wine the machine stays idle: there the keys pass
+    through Wine's own driver and server, whose pace under load is not the program's."""
     desktop.window(MAIN)
+    busy = contextlib.nullcontext if isinstance(desktop, WineDesktop) else BusyMachine
     for second in ("n", "y"):
         desktop.keys_to(MAIN, "space")  # Ready
         desktop.keys_to(INFO)
-        with BusyMachine():
+        with busy():
             xdotool("key", "--delay", "30", "n", second)
             if second == "y":
                 question_asked(desktop)
         if second == "y":
             desktop.answer(INFO, "n")
         desktop.answer(NO_FURTHER, "Return")
-    print("ok: N and N, and N and Y, typed 30 ms apart on a busy machine, each answered their "
-          "own question")
+    print("ok: N and N, and N and Y, typed 30 ms apart, each answered their own question")
 
 
 def save_at_home(desktop):

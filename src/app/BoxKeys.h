@@ -2,7 +2,10 @@
 
 #pragma once
 
+#include <QMetaObject>
+
 #include <memory>
+#include <vector>
 
 class QAbstractNativeEventFilter;
 class QDialog;
@@ -16,18 +19,20 @@ namespace terravia {
 // part is in BoxKeysLinux.cpp and BoxKeysWindows.cpp.
 class BoxKeys {
 public:
-    // From now until this object goes, the keys of the windows that box blocks are its own.
+    // From now until this object goes, the keys of the windows that box blocks are its own,
+    // and as a message or input box is answered, the keyboard stays with the program.
     BoxKeys(QDialog& box, QWidget* owner);
     BoxKeys(const BoxKeys&) = delete;
     BoxKeys& operator=(const BoxKeys&) = delete;
     ~BoxKeys();
 
-    // The box is answered and about to close: the keyboard stays with the program.
+private:
+    // The box is answered and about to close.
     void answered();
 
-private:
     QWidget* owner_;
     std::unique_ptr<QAbstractNativeEventFilter> filter_;
+    std::vector<QMetaObject::Connection> answers_;
 };
 
 // Each system's filter that hands the box the keys of the windows it blocks.

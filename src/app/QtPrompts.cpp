@@ -8,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QKeyEvent>
@@ -118,8 +117,7 @@ bool QtPrompts::askYesNo(const QString& text, const QString& title) {
     box.setDefaultButton(QMessageBox::Yes);
     PlainButtons(box);
     const LettersAnswerAtOnce letters(box);
-    BoxKeys keys(box, owner_);
-    QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&keys] { keys.answered(); });
+    const BoxKeys keys(box, owner_);
     box.exec();
     // However the box was closed, the answer is Yes or No.
     return box.clickedButton() == box.button(QMessageBox::Yes);
@@ -129,8 +127,7 @@ void QtPrompts::showMessage(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner_);
     PlainButtons(box);
     const LettersAnswerAtOnce letters(box);
-    BoxKeys keys(box, owner_);
-    QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&keys] { keys.answered(); });
+    const BoxKeys keys(box, owner_);
     box.exec();
 }
 
@@ -141,9 +138,7 @@ std::optional<QString> QtPrompts::askText(const QString& prompt, const QString& 
     box.setLabelText(prompt);
     box.setTextValue(QString());
     PlainButtons(box);
-    BoxKeys keys(box, owner_);
-    for (auto* buttons : box.findChildren<QDialogButtonBox*>())
-        QObject::connect(buttons, &QDialogButtonBox::clicked, &box, [&keys] { keys.answered(); });
+    const BoxKeys keys(box, owner_);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     return box.textValue();

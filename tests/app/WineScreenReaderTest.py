@@ -6,7 +6,8 @@ A stand-in for UI Automation's core goes in the Wine prefix's system folder, whe
 loads it; asked for a window's providers as a screen reader asks (AskUia.exe), it writes what
 Qt's own providers in the program tell of each element. A run from the keyboard then checks
 that every list, and the COC group's field, is named by what it chooses, closed, open and after
-a choice, and that what was heard well before keeps its names.
+a choice, that each list's value is the entry it shows, and that what was heard well before
+keeps its names.
 
     WineScreenReaderTest.py PATH-TO-TERRAVIA.EXE STAND-IN.DLL ASKUIA.EXE
 """
@@ -23,9 +24,9 @@ LIST, EDIT = "50003", "50004"
 
 
 def heard(desktop, title):
-    """The window's elements as (automation id, control type, name), in order, each child after
-    its parent; an element without an id of its own takes the id of the one before it, so that
-    an editable list's field carries the list's."""
+    """The window's elements as (automation id, control type, name, value), in order, each child
+    after its parent; an element without an id of its own takes the id of the one before it, so
+    that an editable list's field carries the list's."""
     if os.path.exists(desktop.heard):
         os.remove(desktop.heard)
     subprocess.run(["wine", desktop.ask, title], check=False)
@@ -34,34 +35,44 @@ def heard(desktop, title):
     elements, owner = [], ""
     with open(desktop.heard, encoding="utf-8") as told:
         for line in told.read().splitlines():
-            ident, kind, name = line.split("\t")[1:4]
-            owner = ident or owner
-            elements.append((owner, kind, name))
+            fields = line.split("\t")
+            owner = fields[1] or owner
+            elements.append((owner, fields[2], fields[3], fields[7]))
     return elements
 
 
-def expect_named(desktop, title, ident, name, state):
-    """The list of this automation id, and its field where it has one, are named so."""
+def expect_named(desktop, title, ident, name, state, value):
+    """The list of this automation id, and its field where it has one, are named so, and the
+    list's value is one that value() takes; that value is returned."""
+    shown = []
     def probe():
-        found = [(kind, told) for owner, kind, told in heard(desktop, title)
+        found = [(kind, told, given) for owner, kind, told, given in heard(desktop, title)
                  if owner == ident and kind in (LIST, EDIT)]
-        return found in ([(LIST, name)], [(LIST, name), (EDIT, name)]), f"{state}: {found}"
+        names = [(kind, told) for kind, told, _ in found]
+        shown[:] = [given for kind, _, given in found if kind == LIST]
+        named = names in ([(LIST, name)], [(LIST, name), (EDIT, name)])
+        return named and value(shown[0]), f"{state}: {found}"
     wait_until(f"{ident} named \"{name}\" {state}", probe)
+    return shown[0]
 
 
-def every_state(desktop, title, ident, name):
-    """Named closed, open, and after the second entry is chosen."""
-    expect_named(desktop, title, ident, name, "closed")
+def every_state(desktop, title, ident, name, chosen=None):
+    """Named closed, open, and after the second entry is chosen, which is then the list's value:
+    the entry chosen, or where that is not known, another than the one shown closed. A list
+    that shows no entry closed has no value."""
+    before = expect_named(desktop, title, ident, name, "closed",
+                          lambda given: given == "" if chosen else given != "")
     desktop.keys_to(title, PICK_SECOND[0])
-    expect_named(desktop, title, ident, name, "open")
+    expect_named(desktop, title, ident, name, "open", lambda given: True)
     desktop.keys_to(title, *PICK_SECOND[1:])
-    expect_named(desktop, title, ident, name, "after a choice")
+    expect_named(desktop, title, ident, name, "after a choice",
+                 lambda given: given == chosen if chosen else given not in ("", before))
 
 
 def kept(desktop, title, names):
     """The elements heard well before keep their names."""
     def probe():
-        told = {name for _, _, name in heard(desktop, title)}
+        told = {name for _, _, name, _ in heard(desktop, title)}
         return set(names) <= told, f"missing {set(names) - told}"
     wait_until(f"\"{title}\" heard as before", probe)
 
@@ -86,15 +97,18 @@ def run(program, stand_in, ask):
             desktop.keys_to(MAIN, "space")  # Ready
             kept(desktop, INFO, ["Has the site history been established?", "Yes", "No"])
             desktop.answer(INFO, "y")
-            every_state(desktop, MAIN, "Form1.Combo1", "Selection mode")  # land use
+            every_state(desktop, MAIN, "Form1.Combo1", "Selection mode",
+                        "Define historical land use")
             desktop.keys_to(MAIN, "Tab", "space")  # COC or Land Use?
-            every_state(desktop, MAIN, "Form1.Combo2", "Historical land use")
+            every_state(desktop, MAIN, "Form1.Combo2", "Historical land use",
+                        "Animal and animal products processing works")
         with started(program, ask) as desktop:  # the COC road, to the dialog
             desktop.window(MAIN)
             desktop.keys_to(MAIN, "space")
             desktop.answer(INFO, "y")
             desktop.keys_to(MAIN, *PICK_FIRST, "Tab", "space")  # COCs, COC or Land Use?
-            every_state(desktop, MAIN, "Form1.Combo3", "COC group")
+            every_state(desktop, MAIN, "Form1.Combo3", "COC group",
+                        "Inorganic Complexes e.g. Cyanide, Nitrate")
             desktop.keys_to(MAIN, "Tab", "space")  # Select COC
             answer_green_run(desktop)
             desktop.window(DIALOG)

@@ -3,7 +3,7 @@
 // loads it by its full path. Qt hands it its own providers of a window when the window is asked
 // for them (AskUia.exe asks), and it writes what a screen reader would be told of every element
 // of that window to the file that TERRAVIA_UIA_HEARD names, one line an element:
-//   depth, automation id, control type, name, full description, help text, focused
+//   depth, automation id, control type, name, full description, help text, focused, value
 // separated by tabs. Written whole and then renamed, so that a reader never sees half of it.
 
 #include <windows.h>
@@ -12,6 +12,15 @@
 #include <uiautomationcore.h>
 
 #include <string>
+
+// The Value pattern's interface, which the cross-compiler's header lacks, slot for slot. Not in
+// the unnamed namespace: there the compiler would know that nothing implements it, and call its
+// pure slots straight into the runtime's abort instead of through Qt's table.
+struct ValueProvider : IUnknown {
+    virtual HRESULT STDMETHODCALLTYPE SetValue(LPCWSTR value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Value(BSTR* value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_IsReadOnly(BOOL* readOnly) = 0;
+};
 
 namespace {
 
@@ -22,6 +31,9 @@ constexpr PROPERTYID Name = 30005;
 constexpr PROPERTYID FullDescription = 30159;
 constexpr PROPERTYID HelpText = 30013;
 constexpr PROPERTYID HasKeyboardFocus = 30008;
+constexpr PATTERNID ValuePattern = 10002;
+constexpr IID ValueProviderId = {
+    0xc7935180, 0x6fb3, 0x4201, {0xb1, 0x74, 0x7d, 0xf7, 0x3a, 0xdb, 0xf6, 0x4a}};
 constexpr LONG RootObjectId = -25;
 // Enough for every control and the entries of the longest list, open.
 constexpr int MostElements = 4000;
@@ -49,13 +61,32 @@ std::wstring Property(IRawElementProviderSimple* element, PROPERTYID id) {
     return Clean(text);
 }
 
+// What the element's Value pattern gives, where it has one.
+std::wstring Value(IRawElementProviderSimple* element) {
+    IUnknown* pattern = nullptr;
+    if (FAILED(element->GetPatternProvider(ValuePattern, &pattern)) || pattern == nullptr)
+        return {};
+    std::wstring text;
+    ValueProvider* provider = nullptr;
+    if (SUCCEEDED(pattern->QueryInterface(ValueProviderId, reinterpret_cast<void**>(&provider))) &&
+        provider != nullptr) {
+        BSTR value = nullptr;
+        if (SUCCEEDED(provider->get_Value(&value)) && value != nullptr)
+            text = value;
+        SysFreeString(value);
+        provider->Release();
+    }
+    pattern->Release();
+    return Clean(text);
+}
+
 void Write(IRawElementProviderSimple* element, int depth, std::wstring& out, int& count) {
     if (++count > MostElements)
         return;
     out += std::to_wstring(depth) + L'\t' + Property(element, AutomationId) + L'\t' +
            Property(element, ControlType) + L'\t' + Property(element, Name) + L'\t' +
            Property(element, FullDescription) + L'\t' + Property(element, HelpText) + L'\t' +
-           Property(element, HasKeyboardFocus) + L'\n';
+           Property(element, HasKeyboardFocus) + L'\t' + Value(element) + L'\n';
     IRawElementProviderFragment* fragment = nullptr;
     if (FAILED(element->QueryInterface(__uuidof(IRawElementProviderFragment),
                                        reinterpret_cast<void**>(&fragment))) ||
